@@ -33,11 +33,125 @@ template <typename T> QVariant Nulo() { return QVariant(QMetaType::fromType<T>()
 //==================================================================================================
 
 // --- clientes ---
+// Um cliente (FCliente). CELULAR, CPF e RG como gravados, com a pontuação da máscara.
+struct TCliente
+{
+    int var_CDCONTROLE = 0;
+    QString var_NOME;
+    QString var_ENDERECO;
+    QString var_NUMERO;
+    QString var_BAIRRO;
+    int var_CDCIDADE = 0;
+    QString var_CELULAR;
+    QString var_CPF;
+    QString var_RG;
+    QString var_OBS;
+};
 // --- ordens de serviço ---
+// Uma ordem de serviço (FOrdemServico). Datas como texto dd/MM/yyyy, vazio quando nulas.
+struct TOrdemServico
+{
+    int fCDCONTROLE = 0;
+    int fNROS = 0; // 0: não existe OS com o número pedido
+    int fCDCLIENTE = 0;
+    QString fDATAOS;
+    QString fSTATUS;
+    QString fTPAPARELHO; // "C" celular, "T" tablet
+    QString fMARCA;
+    QString fMODELO;
+    QString fIMEI;
+    QString fOBSERVACAO;
+    // estado do aparelho na entrada: "S"/"N"
+    QString fSEM_CHIP;
+    QString fNAO_LIGA;
+    QString fCARREGADOR;
+    QString fSEM_TAMPA_BATERIA;
+    QString fCARTAO_MEMORIA;
+    QString fLENTE_RISCADA;
+    QString fLENTE_TRINCADA;
+    QString fDISPLAY_TRINCADO;
+    QString fCARCACA_TRINCADA;
+    QString fCARCACA_RISCADA;
+    double fVALOR_TOTAL = 0;
+    QString fRETORNO;
+    QString fDATA_RETORNO;
+    QString fDATA_FINALIZADO;
+    QString fDATA_RETIRADA;
+    QString fDATA_DEVOLUCAO;
+    QString fDATA_PRAZO_RETIRAR;
+    QString fDATA_PAGTO;
+    QString fFORMA_PAGAMENTO;
+    double fVALOR_PAGO = 0;
+    double fVALOR_DEVOLVIDO = 0;
+    QString fMOTIVO_RETORNO;
+    QString fFUNCIONARIO;
+    QString fHORA;
+    QString fHORADEVOLUCAO;
+    QByteArray fSIMBOLO_ACESSO; // não é lido por FOrdemServico: veja SimboloAcessoDaOS
+    QString fSENHA;             // senha do aparelho, lida para que a alteração da OS a preserve
+};
 // --- vendas ---
 // --- estoque ---
+// Um produto (FEstoque).
+struct TEstoque
+{
+    int var_CDCONTROLE = 0;
+    QString var_PRODUTO;
+    QString var_UN;
+    double var_QTDE_ATUAL = 0;
+    double var_VALOR_VENDA = 0;
+    double var_VALOR_CUSTO = 0; // custo médio mantido pela base a cada entrada
+    QString var_REFERENCIA;
+    QString var_CODBARRA;
+    int var_CDFORNECEDOR_PADRAO = 0;
+};
 // --- compras (fornecedores, pedidos) ---
+// Um fornecedor (Fornecedor).
+struct TFornecedor
+{
+    int vCDCONTROLE = 0;
+    QString vRAZAOSOCIAL;
+    QString vENDERECO;
+    QString vEMAIL;
+    QString vCELULAR;
+    QString vCEP;
+    QString vCIDADE;
+    QString vUF;
+    QString vCNPJ;
+    QString vIE;
+};
+// Um pedido de compra (FPedidoCompra). Pedido que não existe (ou cujo cliente sumiu): vazio.
+struct TPedidoCompra
+{
+    int var_CDCONTROLE = 0;
+    int var_CDCLIENTE = 0;
+    QDate var_DATA_PEDIDO;
+    QString var_MARCA;
+    QString var_MODELO;
+    QString var_MATERIALPEDIDO; // formato de u_MaterialPedido.h
+    QString var_PEDIDOCOMPRADO;
+    QString var_STATUS;
+    QString var_NOMECLIENTE;
+};
 // --- empresa ---
+// Os dados da loja (FEmpresa), a única linha de EMPRESA.
+struct TEmpresa
+{
+    QString var_NOEMPRESA;
+    QString var_Telefone;
+    QString var_Endereco;
+    QString var_Cidade;
+    QString var_email;
+    QString var_site;
+    QString var_Bairro;
+    QString var_LOGO; // caminho do arquivo da figura; a figura não vai para a base
+    QString var_SUBtitulo;
+    QString var_Frase;
+    QString var_CNPJ;
+    QString var_IE;
+    QString var_UF;
+    QString var_CEP;
+};
 
 class TModuloDados : public QObject
 {
@@ -127,18 +241,161 @@ public:
     //==============================================================================================
 
     // --- acesso (access/dm_Acesso.cpp) ---
+    // Mostra a janela do administrador; true só quando a senha dela foi dada.
+    bool PermissaoADMIN();
+    // Reabre Qry_Usuarios: todos os logins em ordem alfabética, desativados inclusive.
+    void AbrirUsuarios();
+    bool UsuarioExiste(const QString& login);
+    bool ExisteRegistrodeLancamentosdoUsuario(int cdUsuario);
+
+    // --- janela principal e aparência (mainwin/dm_Aparencia.cpp) ---
+    // Estilos desconhecidos já avisados neste módulo: o aviso sai uma vez, não a cada ativação.
+    QStringList vEstilosJaAvisados;
 
     // --- clientes e cidades (customers/dm_Clientes.cpp) ---
+    // Fecha e abre de novo a lista de cidades / a de clientes (a de clientes com o SQL e o
+    // parâmetro que tinha: depois de uma busca, a mesma busca).
+    void AbreCidades();
+    void AbreClientes();
+    // Qry_Clientes passa a ter os clientes cujo nome contém vNome (LIKE, diferencia a caixa).
+    void BuscarCliente(const QString& vNome);
+    // true: vCDCONTROLE_CLIENTE fica com o primeiro cliente achado; false: não muda.
+    bool ClienteJaExiste(const QString& vNome);
+    bool VerificaCPFExistente(const QString& vCPF);
+    TCliente FCliente(int vControle);
+    void GravarCliente(const QString& vNome, const QString& vEndereco, const QString& vNumero, const QString& vBairro,
+                       int vCdCidade, const QString& vCelular, const QString& vCPF, const QString& vRG,
+                       const QString& vOBS, const QString& vCEP);
+    void Alterarcliente(int vControle, const QString& vNome, const QString& vEndereco, const QString& vNumero,
+                        const QString& vBairro, int vCdCidade, const QString& vCelular, const QString& vCPF,
+                        const QString& vRG, const QString& vOBS, const QString& vCEP);
+    void ExcluirCliente(int vControle);
+    // Nome da cidade; guarda nome e UF em vCidade/vUF e o código em vp_cdcidade (mesmo sem cidade).
+    QString NomedaCidade(int vCdcontrole);
+    // Código da cidade com este CEP (comparado exatamente, com o traço); 0 quando não há.
+    int RetornaCIDADE_CEP(const QString& vp_CEP);
+    // Código da cidade pelo código do IBGE (CODCIDADE); 0 quando não há.
+    int RetornaCIDADE_IBGE(const QString& vp_IBGE);
+    // A linha atual das listas vira o cliente / a cidade atual.
+    void Ds_ClientesDataChange();
+    void Ds_CidadesDataChange();
 
     // --- ordens de serviço (serviceorders/dm_OrdemServico.cpp) ---
+    // Numeração: o número novo é sempre o maior NROS gravado + 1 (não é reservado até a OS ser
+    // gravada); CONTROLE_ORDENS só registra o último número entregue, por quem e em que dia.
+    int NumeroNovaOS();
+    bool ExisteControledeOrdemdeServicoGerado();
+    int UltimaOrdemdeServico(); // 0 sem nenhuma OS
+    void IncrementaNovaOrdemnoControle();
+    void CriaNovoControleOrdem();
+    int RetornaUltimaOrdem();
+
+    // Inclui a OS. Retorno e as quatro datas não são gravados (ficam nulos até AlterarOS);
+    // HORA, o prazo de retirada e VALOR_TOTAL vêm da base. Figura: imagem BMP (vazia: nula).
+    void GravarOS(int vNROS, int vCDCLIENTE, const QString& vDATAOS, const QString& vSTATUS,
+                  const QString& vTPAPARELHO, const QString& vMARCA, const QString& vMODELO, const QString& vIMEI,
+                  const QString& vOBSERVACAO, const QString& vSEM_CHIP, const QString& vNAO_LIGA,
+                  const QString& vCARREGADOR, const QString& vSEM_TAMPA_BATERIA, const QString& vCARTAO_MEMORIA,
+                  const QString& vLENTE_RISCADA, const QString& vLENTE_TRINCADA, const QString& vDISPLAY_TRINCADO,
+                  const QString& vCARCACA_TRINCADA, const QString& vCARCACA_RISCADA, double vVALOR_TOTAL,
+                  const QString& vRETORNO, const QString& vDATA_RETORNO, const QString& vDATA_FINALIZADO,
+                  const QString& vDATA_RETIRADA, const QString& vDATA_DEVOLUCAO, const QString& vFUNCIONARIO,
+                  const QString& vSENHA, const QByteArray& vSIMBOLO_ACESSO);
+    // Altera a OS. Data vazia ("  /  /    ") não é gravada nem apagada; data inválida lança
+    // EConversao antes de gravar. vVALOR_PAGO é o valor pago agora (regra em NovoValorPago:
+    // acumula, quita, ou é recusado com ERegraOS). vVALOR_TOTAL não é usado.
+    void AlterarOS(const QString& vNROS, const QString& vSTATUS, const QString& vTPAPARELHO, const QString& vMARCA,
+                   const QString& vMODELO, const QString& vIMEI, const QString& vOBSERVACAO,
+                   const QString& vSEM_CHIP, const QString& vNAO_LIGA, const QString& vCARREGADOR,
+                   const QString& vSEM_TAMPA_BATERIA, const QString& vCARTAO_MEMORIA, const QString& vLENTE_RISCADA,
+                   const QString& vLENTE_TRINCADA, const QString& vDISPLAY_TRINCADO,
+                   const QString& vCARCACA_TRINCADA, const QString& vCARCACA_RISCADA, double vVALOR_TOTAL,
+                   const QString& vRETORNO, const QString& vDATA_RETORNO, const QString& vDATA_FINALIZADO,
+                   const QString& vDATA_RETIRADA, const QString& vDATA_DEVOLUCAO, const QString& vDATA_PAGTO,
+                   double vVALOR_DEVOLVIDO, const QString& vMOTIVO_RETORNO, const QString& vFORMA_PAGAMENTO,
+                   double vVALOR_PAGO, const QString& vSENHA, const QByteArray& vSIMBOLO_ACESSO);
+    TOrdemServico FOrdemServico(int vNROS);
+    QByteArray SimboloAcessoDaOS(int vNROS); // a figura do padrão de desbloqueio (BMP), vazia se não há
+    void ExcluirOS(int vNROS);               // linhas e OS numa só transação; o checklist fica
+    double ValorJaPago(int vNROS);           // nunca abaixo de 0
+
+    // Linhas de serviço (Qry_Servicos_OS). As de uma OS nova são gravadas antes da OS.
+    void AbreServicosOS(int vNROS);
+    void GravarServicodaOS(const QString& vDefeito, const QString& vServico, double vValor,
+                           const QString& vFuncionario, int vNROS);
+    void AlterarServico(int vCdControle, double vValor);
+    void ExcluiServicos_Da_OS(int vCdControle);
+    bool ExisteServiconaOS(int vNROS);
+    void LimpaServicosSEMOS(); // linhas de números sem OS gravada, de qualquer estação
+
+    // Catálogo de marcas: Qry_Marcas aberta (quem abre percorre e fecha); os modelos em ordem.
+    void AbrirMarcas(const QString& vTipo);
+    QStringList AbrirModelos(const QString& vTipo, const QString& vMarca);
+    bool ExisteCheckListparaOS(int vNROS);   // o checklist de entrada já foi gerado
+
+    // Passagem para a tela do padrão de desbloqueio ("DesenharPIN"): a ordem de serviço põe aqui a
+    // figura atual (imagem BMP, como em SIMBOLO_ACESSO; vazia se não há) e o número em vNROS antes
+    // de abrir; a tela deixa aqui a figura desenhada ao fechar (ou não mexe, se nada foi desenhado)
+    // e a ordem de serviço mostra o que encontrar aqui.
+    QByteArray vImagemPIN;
 
     // --- vendas (sales/dm_Vendas.cpp) ---
 
     // --- estoque (stock/dm_Estoque.cpp) ---
+    // Qry_Estoque com todos os produtos por nome / só os de um código de barras.
+    void AbreEstoque();
+    void AbreProdutoPelocodigodeBarra(const QString& vp_CodBarra);
+    bool CodigoProdutoExiste(int vControle);
+    bool ExisteCodigodeBarras(const QString& CodBarra);
+    TEstoque FEstoque(int vCdControle);
+    void GravarEstoque(const QString& vProduto, const QString& vUN, double vQTDE, double vValorVenda,
+                       const QString& vReferencia, const QString& vCodBarras, int vCDFORNECEDOR_PADRAO);
+    // REFERENCIA e VALOR_DE_CUSTO ficam como estão.
+    void AlterarEstoque(int vControle, const QString& vProduto, const QString& vUN, double vQTDE, double vValor,
+                        const QString& vCodBarra, int vCDFORNECEDOR_PADRAO);
+    void ExcluirProduto(int VControle);
+    // Uma linha de ENTRADA_ESTOQUE; a quantidade e o custo do produto são acertados pela base.
+    void LancarEntradaEstoque(int vp_CdProduto, double vp_Valor_de_Custo, double vp_Qtde, const QDate& vp_Data);
 
     // --- compras: fornecedores e pedidos (purchasing/dm_Compras.cpp) ---
+    // fornecedores (purchasing/dm_Fornecedores.cpp)
+    // Qry_fornecedores de novo com a lista inteira (desfaz a busca do seletor).
+    void AbrirFornecedores();
+    TFornecedor Fornecedor(int vCdControle);
+    void CadastrarFornecedor(const QString& vRAZAOSOCIAL, const QString& vENDERECO, const QString& vEMAIL,
+                             const QString& vCELULAR, const QString& vCEP, const QString& vCIDADE,
+                             const QString& vUF, const QString& vCNPJ, const QString& vIE);
+    void AlterarFornecedor(int vCdControle, const QString& vRAZAOSOCIAL, const QString& vENDERECO,
+                           const QString& vEMAIL, const QString& vCELULAR, const QString& vCEP,
+                           const QString& vCIDADE, const QString& vUF, const QString& vCNPJ, const QString& vIE);
+
+    // pedidos de compra (purchasing/dm_PedidoCompra.cpp)
+    // vData_Pedido dd/MM/yyyy; data inválida lança EConversao antes de gravar.
+    void GravarPedidodeCompra(int vCdCliente, const QString& vData_Pedido, const QString& vMarca,
+                              const QString& vModelo, const QString& vMaterial_Pedido, const QString& vPedidoComprado,
+                              const QString& vStatus);
+    // Cliente, data e PEDIDOCOMPRADO ficam como estão.
+    void AlterarPedidoCompra(int vControle, const QString& vMarca, const QString& vModelo, const QString& vItens,
+                             const QString& vStatus);
+    void ExcluirPedidodeCompra(int vControle);
+    TPedidoCompra FPedidoCompra(int vControle);
+    int UltimoPedidoCompra(); // 0 sem nenhum pedido
 
     // --- empresa (company/dm_Empresa.cpp) ---
+    // EMPRESA tem alguma linha (tenha ou não CNPJ).
+    bool ExisteCNPJEmpresa();
+    TEmpresa FEmpresa();
+    void InserirEmpresa(const QString& vNOME, const QString& vENDERECO, const QString& vBAIRRO, const QString& vCIDADE,
+                        const QString& vTELEFONE, const QString& vEMAIL, const QString& vSITE, const QString& vLOGO,
+                        const QString& vSUBTITULO, const QString& vFRASE, const QString& vCNPJ, const QString& vIE,
+                        const QString& vUF, const QString& vCEP);
+    void SalvarDadosdaEmpresa(int vCdControle, const QString& vNomeEmpresa, const QString& vEndereco,
+                              const QString& vBairro, const QString& vCidade, const QString& vTelefone,
+                              const QString& vEmail, const QString& vSite, const QString& vLogo,
+                              const QString& vSubtitulo, const QString& vFrase, const QString& vCnpj,
+                              const QString& vIE, const QString& vUF, const QString& vCEP);
+    // "logo.png" da pasta do programa, se existir; senão texto vazio (não lê EMPRESA).
+    QString Logo();
 
     // --- impressão (printing/dm_Impressao.cpp) ---
 

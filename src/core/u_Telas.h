@@ -24,3 +24,7 @@ struct TRegistroTela
 //   "Clientes", "ParametrosEmpresa", "Estilos", "OrdemServico", "ListaOrdensServico", "Servicos",
 //   "CheckListPadrao", "PedidoCompra", "Venda", "ListaVendas", "Produtos", "Fornecedores",
 //   "ConfigurarImpressoras", "Relatorios", "Usuarios", "AlterarSenha"
+//   "ParametrosEmpresa.PrimeiroInicio": a janela principal chama uma vez, ao aparecer; a função
+//   registrada confere EMPRESA, pede os dados se estiver vazia e encerra o programa se continuar.
+//   Da janela principal, "PedidoCompra" e "Produtos" abrem como o menu deles (Tag 1) e "Venda"
+//   abre com vCDCONTROLE_CLIENTE já zerado.

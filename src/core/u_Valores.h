@@ -12,6 +12,8 @@ struct EConversao : std::runtime_error
 
 // Dinheiro e quantidades no padrão "#,#0.00" do locale padrão (pt_BR: 1.234,50).
 QString FormatarValor(double valor);
+// O valor em centavos, arredondado como se lê em decimal (metades para longe do zero: 2,675 -> 268).
+qint64 EmCentavos(double valor);
 
 // Lê o que o programa mostra ou o usuário digita: "1.234,50", "1234,50", "2,5", "-3", " 10 ".
 // Recusa o ponto como separador decimal num locale de vírgula ("2.5"), letras e texto vazio.

@@ -79,7 +79,7 @@ private slots:
         }));
         QCOMPARE(amb.valor("SELECT COUNT(*) FROM SERVICOS").toInt(), antes);
         // e a próxima escrita não leva junto o que sobrou da que falhou
-        QVERIFY_THROWS_EXCEPTION(EErroBanco, dm->Executar({"UPDATE SERVICOS SET VALOR = 'x' WHERE 1 = 1"}));
+        QVERIFY_THROWS_EXCEPTION(EErroBanco, dm->Executar({"INSERT INTO SERVICOS (SERVICO, VALOR) VALUES ('A', 'x')"}));
         dm->Executar({"INSERT INTO SERVICOS (SERVICO, VALOR) VALUES (:S, :V)"},
                      {{"S", QStringLiteral("LIMPEZA")}, {"V", 30.5}});
         QCOMPARE(amb.valor("SELECT COUNT(*) FROM SERVICOS").toInt(), antes + 1);
