@@ -1,19 +1,12 @@
 // Início do programa: módulo de dados, janela principal escondida, login e laço de eventos.
-#include <QLocale>
-#include <memory>
-
 #include "core/u_Aplicacao.h"
-#include "core/u_Dialogos.h"
-#include "core/u_ModuloDados.h"
+#include "mainwin/u_Inicializacao.h"
 
 int main(int argc, char** argv)
 {
     PrepararAmbienteFirebird();
     TAplicacao app(argc, argv);
     app.setApplicationName(QStringLiteral("osvendas"));
-
-    auto modulo = std::make_unique<TModuloDados>();
-    if (!modulo->ok())
-        return 1;
-    return 0;
+    app.setDesktopFileName(QStringLiteral("osvendas"));
+    return IniciarPrograma([&app] { return app.exec(); });
 }

@@ -91,6 +91,18 @@ struct TOrdemServico
     QString fSENHA;             // senha do aparelho, lida para que a alteração da OS a preserve
 };
 // --- vendas ---
+// Uma venda (FVenda), pela chave CDCONTROLE; a data como texto dd/MM/yyyy.
+struct TVenda
+{
+    int var_CDCONTROLE = 0;
+    QString var_DATA_VENDA;
+    QString var_CLIENTE;
+    int var_CDCLIENTE = 0;
+    QString var_FORMA_PAGAMENTO;
+    double var_VALOR_DESCONTO = 0;
+    QString var_NRVENDA;
+    QString var_PAGO;
+};
 // --- estoque ---
 // Um produto (FEstoque).
 struct TEstoque
@@ -339,7 +351,42 @@ public:
     // e a ordem de serviço mostra o que encontrar aqui.
     QByteArray vImagemPIN;
 
+    // lista, serviços e checklist (serviceorders/dm_Servicos.cpp, serviceorders/dm_CheckList.cpp)
+    // Catálogo de serviços (Qry_Servicos, por descrição).
+    void AbreServicos();
+    void GravarServico(const QString& vServico, double vValor);
+    void ExcluirServico(int vCdControle);
+    // Pontos do checklist padrão (Qry_CheckList) e linhas do checklist de uma OS
+    // (Qry_CheckLista_Entrada_OS, com o campo calculado CHECADO: "ü" quando APROVADO = "S").
+    void AbrirCheckList();
+    void AbrirCheckList_Entrada_OS(int vNROS);
+    bool JaExisteItem(const QString& vItem);
+    void InserirItemCheckList(const QString& vItem);
+    void ExcluirItemdoCheckList(int vCdControle);
+    void GerarCheckList_para_OS(int vNROS); // uma linha por ponto padrão; avisa "CheCklist gerado"
+    void ExcluirCheckList_da_OS(int vNROS);
+    // Marca a linha ("" ou "N" vira "S", o resto vira ""), com a data de hoje e o funcionário.
+    void MarcarConferido(int vCdControle, const QString& vAprovado, const QString& vFuncionario);
+
     // --- vendas (sales/dm_Vendas.cpp) ---
+    // A venda aberta não tem linha em VENDA: são as linhas de ITENS_VENDA com o próximo número
+    // (maior NRVENDA gravado + 1), recalculado a cada chamada.
+    int GerarNrodaVenda();
+    void Gravar_Itens_da_Venda(int vNrVenda, int vCdProduto, double vValor_Produto, double vQTDE);
+    // Reabre Qry_Itens_Venda com as linhas da venda (a linha de produto excluído não aparece).
+    void AbrirItensVenda(int vNrVenda);
+    double TotaldaVenda(int vp_NrVenda); // soma de VALOR_PRODUTO x QTDE; 0 sem linhas
+    void AlterarQtdeeValorVENDA(int vControle, double vQtde, double vValorUnitario);
+    void ExcluirItemDaVenda(int vControle);
+    // Estoque, contas a receber e PAGO ficam com os gatilhos da base.
+    void Gravar_Venda(int vNrVenda, const QDate& vData_Venda, const QString& vCliente, int vCdCliente,
+                      const QString& vForma_Pagamento, double vValor_Desconto);
+    TVenda FVenda(int vCdControle);
+    // Linhas e venda numa só transação (a base recusa a venda com pagamento recebido).
+    void ExcluirVenda(int AValue);
+    void LimpaItenssemVENDA(); // linhas de números sem venda gravada, de qualquer estação
+    // Número da venda que a tela "ImprimeVenda" imprime: quem pede põe aqui antes de abrir.
+    int vNRVENDA_Impressao = 0;
 
     // --- estoque (stock/dm_Estoque.cpp) ---
     // Qry_Estoque com todos os produtos por nome / só os de um código de barras.
@@ -398,6 +445,8 @@ public:
     QString Logo();
 
     // --- impressão (printing/dm_Impressao.cpp) ---
+    // Cupom da venda na impressora de vendas (Impressora.ini); visualiza se vp_Preview_Venda é "SIM".
+    void ImprimeVenda(int NRVENDA);
 
 private:
     QSqlQuery prepararConsulta(const QStringList& linhas, const TParametros& parametros);

@@ -28,3 +28,14 @@ struct TRegistroTela
 //   registrada confere EMPRESA, pede os dados se estiver vazia e encerra o programa se continuar.
 //   Da janela principal, "PedidoCompra" e "Produtos" abrem como o menu deles (Tag 1) e "Venda"
 //   abre com vCDCONTROLE_CLIENTE já zerado.
+//   Da ordem de serviço (todas leem o número em vNROS, posto antes de abrir):
+//   "Servicos.Escolher" (deixa vServicoSelecionado/vValorServicoSelecionado), "DesenharPIN" (lê e
+//   deixa a figura em vImagemPIN), "CheckListEntradaOS" (gera o checklist se faltar e abre),
+//   "GerarNovaCheckListOS" (refaz o checklist), "ImprimirOS", "ImprimeRetornoOS"; e
+//   "Clientes.Novo" (deixa o código do cliente cadastrado em vCDCONTROLE_CLIENTE),
+//   "AtualizaDadosCliente" (celular do cliente vCDCONTROLE_CLIENTE).
+//   Clientes: "Clientes.Novo" já abre em modo novo e fecha depois de cadastrar; "Clientes.Selecionar"
+//   abre no modo de escolha (Tag 3) e deixa o escolhido em vCDCONTROLE_CLIENTE; o menu da lista
+//   de clientes abre "FichaCliente" (ficha do cliente da linha atual de Qry_Clientes).
+//   Empresa: fechar a janela dos parâmetros com EMPRESA vazia pede QCoreApplication::exit(0) por
+//   chamada enfileirada (vale também antes de app.exec()); quem abriu não precisa fazer nada.
