@@ -13,6 +13,12 @@ QString textoDeData(const QVariant& v)
     return v.isNull() ? QString() : TextoDeData(v.toDate());
 }
 
+// "vazio" gravado como texto vazio, e não como nulo (RETORNO e FORMA_PAGAMENTO são lidos assim)
+QString textoNaoNulo(const QString& texto)
+{
+    return texto.isNull() ? QStringLiteral("") : texto;
+}
+
 // figura vazia fica nula na base, e não um blob de zero bytes
 QVariant blob(const QByteArray& bytes)
 {
@@ -83,8 +89,8 @@ void TModuloDados::GravarOS(int vNROS, int vCDCLIENTE, const QString& vDATAOS, c
                             const QString& vLENTE_TRINCADA, const QString& vDISPLAY_TRINCADO,
                             const QString& vCARCACA_TRINCADA, const QString& vCARCACA_RISCADA, double vVALOR_TOTAL,
                             const QString& vRETORNO, const QString& vDATA_RETORNO, const QString& vDATA_FINALIZADO,
-                            const QString& vDATA_RETIRADA, const QString& vDATA_DEVOLUCAO,
-                            const QString& vFUNCIONARIO, const QString& vSENHA, const QByteArray& vSIMBOLO_ACESSO)
+                            const QString& vDATA_RETIRADA, const QString& vDATA_DEVOLUCAO, const QString& vFUNCIONARIO,
+                            const QString& vSENHA, const QByteArray& vSIMBOLO_ACESSO)
 {
     // retorno e datas chegam mas não são gravados: ficam nulos até a primeira alteração
     Q_UNUSED(vRETORNO)
@@ -93,39 +99,40 @@ void TModuloDados::GravarOS(int vNROS, int vCDCLIENTE, const QString& vDATAOS, c
     Q_UNUSED(vDATA_RETIRADA)
     Q_UNUSED(vDATA_DEVOLUCAO)
     const QDate dataOS = DataDeTexto(vDATAOS);
-    Executar({QStringLiteral("INSERT INTO ORDEM_SERVICO(NROS, CDCLIENTE, DATAOS, STATUS, TPAPARELHO, MARCA, MODELO,"),
-              QStringLiteral("  IMEI, OBSERVACAO, SEM_CHIP, NAO_LIGA, CARREGADOR, SEM_TAMPA_BATERIA, CARTAO_MEMORIA,"),
-              QStringLiteral("  LENTE_RISCADA, LENTE_TRINCADA, DISPLAY_TRINCADO, CARCACA_TRINCADA, CARCACA_RISCADA,"),
-              QStringLiteral("  VALOR_TOTAL, FUNCIONARIO, COMPUTADOR, SENHA, SIMBOLO_ACESSO)"),
-              QStringLiteral("VALUES"),
-              QStringLiteral("(:NROS, :CDCLIENTE, :DATAOS, :STATUS, :TPAPARELHO, :MARCA, :MODELO,"),
-              QStringLiteral("  :IMEI, :OBSERVACAO, :SEM_CHIP, :NAO_LIGA, :CARREGADOR, :SEM_TAMPA_BATERIA, :CARTAO_MEMORIA,"),
-              QStringLiteral("  :LENTE_RISCADA, :LENTE_TRINCADA, :DISPLAY_TRINCADO, :CARCACA_TRINCADA, :CARCACA_RISCADA,"),
-              QStringLiteral("  :VALOR_TOTAL, :FUNCIONARIO, :COMPUTADOR, :SENHA, :SIMBOLO_ACESSO)")},
-             {{QStringLiteral("NROS"), vNROS},
-              {QStringLiteral("CDCLIENTE"), vCDCLIENTE},
-              {QStringLiteral("DATAOS"), dataOS},
-              {QStringLiteral("STATUS"), vSTATUS},
-              {QStringLiteral("TPAPARELHO"), vTPAPARELHO},
-              {QStringLiteral("MARCA"), vMARCA},
-              {QStringLiteral("MODELO"), vMODELO},
-              {QStringLiteral("IMEI"), vIMEI},
-              {QStringLiteral("OBSERVACAO"), vOBSERVACAO},
-              {QStringLiteral("SEM_CHIP"), vSEM_CHIP},
-              {QStringLiteral("NAO_LIGA"), vNAO_LIGA},
-              {QStringLiteral("CARREGADOR"), vCARREGADOR},
-              {QStringLiteral("SEM_TAMPA_BATERIA"), vSEM_TAMPA_BATERIA},
-              {QStringLiteral("CARTAO_MEMORIA"), vCARTAO_MEMORIA},
-              {QStringLiteral("LENTE_RISCADA"), vLENTE_RISCADA},
-              {QStringLiteral("LENTE_TRINCADA"), vLENTE_TRINCADA},
-              {QStringLiteral("DISPLAY_TRINCADO"), vDISPLAY_TRINCADO},
-              {QStringLiteral("CARCACA_TRINCADA"), vCARCACA_TRINCADA},
-              {QStringLiteral("CARCACA_RISCADA"), vCARCACA_RISCADA},
-              {QStringLiteral("VALOR_TOTAL"), vVALOR_TOTAL},
-              {QStringLiteral("FUNCIONARIO"), vFUNCIONARIO},
-              {QStringLiteral("COMPUTADOR"), PegaONomedoComputador()},
-              {QStringLiteral("SENHA"), vSENHA},
-              {QStringLiteral("SIMBOLO_ACESSO"), blob(vSIMBOLO_ACESSO)}});
+    Executar(
+        {QStringLiteral("INSERT INTO ORDEM_SERVICO(NROS, CDCLIENTE, DATAOS, STATUS, TPAPARELHO, MARCA, MODELO,"),
+         QStringLiteral("  IMEI, OBSERVACAO, SEM_CHIP, NAO_LIGA, CARREGADOR, SEM_TAMPA_BATERIA, CARTAO_MEMORIA,"),
+         QStringLiteral("  LENTE_RISCADA, LENTE_TRINCADA, DISPLAY_TRINCADO, CARCACA_TRINCADA, CARCACA_RISCADA,"),
+         QStringLiteral("  VALOR_TOTAL, FUNCIONARIO, COMPUTADOR, SENHA, SIMBOLO_ACESSO)"), QStringLiteral("VALUES"),
+         QStringLiteral("(:NROS, :CDCLIENTE, :DATAOS, :STATUS, :TPAPARELHO, :MARCA, :MODELO,"),
+         QStringLiteral(
+             "  :IMEI, :OBSERVACAO, :SEM_CHIP, :NAO_LIGA, :CARREGADOR, :SEM_TAMPA_BATERIA, :CARTAO_MEMORIA,"),
+         QStringLiteral("  :LENTE_RISCADA, :LENTE_TRINCADA, :DISPLAY_TRINCADO, :CARCACA_TRINCADA, :CARCACA_RISCADA,"),
+         QStringLiteral("  :VALOR_TOTAL, :FUNCIONARIO, :COMPUTADOR, :SENHA, :SIMBOLO_ACESSO)")},
+        {{QStringLiteral("NROS"), vNROS},
+         {QStringLiteral("CDCLIENTE"), vCDCLIENTE},
+         {QStringLiteral("DATAOS"), dataOS},
+         {QStringLiteral("STATUS"), vSTATUS},
+         {QStringLiteral("TPAPARELHO"), vTPAPARELHO},
+         {QStringLiteral("MARCA"), vMARCA},
+         {QStringLiteral("MODELO"), vMODELO},
+         {QStringLiteral("IMEI"), vIMEI},
+         {QStringLiteral("OBSERVACAO"), vOBSERVACAO},
+         {QStringLiteral("SEM_CHIP"), vSEM_CHIP},
+         {QStringLiteral("NAO_LIGA"), vNAO_LIGA},
+         {QStringLiteral("CARREGADOR"), vCARREGADOR},
+         {QStringLiteral("SEM_TAMPA_BATERIA"), vSEM_TAMPA_BATERIA},
+         {QStringLiteral("CARTAO_MEMORIA"), vCARTAO_MEMORIA},
+         {QStringLiteral("LENTE_RISCADA"), vLENTE_RISCADA},
+         {QStringLiteral("LENTE_TRINCADA"), vLENTE_TRINCADA},
+         {QStringLiteral("DISPLAY_TRINCADO"), vDISPLAY_TRINCADO},
+         {QStringLiteral("CARCACA_TRINCADA"), vCARCACA_TRINCADA},
+         {QStringLiteral("CARCACA_RISCADA"), vCARCACA_RISCADA},
+         {QStringLiteral("VALOR_TOTAL"), vVALOR_TOTAL},
+         {QStringLiteral("FUNCIONARIO"), vFUNCIONARIO},
+         {QStringLiteral("COMPUTADOR"), PegaONomedoComputador()},
+         {QStringLiteral("SENHA"), vSENHA},
+         {QStringLiteral("SIMBOLO_ACESSO"), blob(vSIMBOLO_ACESSO)}});
 }
 
 void TModuloDados::AlterarOS(const QString& vNROS, const QString& vSTATUS, const QString& vTPAPARELHO,
@@ -136,10 +143,9 @@ void TModuloDados::AlterarOS(const QString& vNROS, const QString& vSTATUS, const
                              const QString& vLENTE_TRINCADA, const QString& vDISPLAY_TRINCADO,
                              const QString& vCARCACA_TRINCADA, const QString& vCARCACA_RISCADA, double vVALOR_TOTAL,
                              const QString& vRETORNO, const QString& vDATA_RETORNO, const QString& vDATA_FINALIZADO,
-                             const QString& vDATA_RETIRADA, const QString& vDATA_DEVOLUCAO,
-                             const QString& vDATA_PAGTO, double vVALOR_DEVOLVIDO, const QString& vMOTIVO_RETORNO,
-                             const QString& vFORMA_PAGAMENTO, double vVALOR_PAGO, const QString& vSENHA,
-                             const QByteArray& vSIMBOLO_ACESSO)
+                             const QString& vDATA_RETIRADA, const QString& vDATA_DEVOLUCAO, const QString& vDATA_PAGTO,
+                             double vVALOR_DEVOLVIDO, const QString& vMOTIVO_RETORNO, const QString& vFORMA_PAGAMENTO,
+                             double vVALOR_PAGO, const QString& vSENHA, const QByteArray& vSIMBOLO_ACESSO)
 {
     Q_UNUSED(vVALOR_TOTAL) // o total é da base, que o mantém pelas linhas
     bool numeroOk = false;
@@ -187,10 +193,10 @@ void TModuloDados::AlterarOS(const QString& vNROS, const QString& vSTATUS, const
                            {QStringLiteral("DISPLAY_TRINCADO"), vDISPLAY_TRINCADO},
                            {QStringLiteral("CARCACA_TRINCADA"), vCARCACA_TRINCADA},
                            {QStringLiteral("CARCACA_RISCADA"), vCARCACA_RISCADA},
-                           {QStringLiteral("RETORNO"), vRETORNO},
+                           {QStringLiteral("RETORNO"), textoNaoNulo(vRETORNO)},
                            {QStringLiteral("VALOR_DEVOLVIDO"), vVALOR_DEVOLVIDO},
                            {QStringLiteral("MOTIVO_RETORNO"), vMOTIVO_RETORNO},
-                           {QStringLiteral("FORMA_PAGAMENTO"), vFORMA_PAGAMENTO}};
+                           {QStringLiteral("FORMA_PAGAMENTO"), textoNaoNulo(vFORMA_PAGAMENTO)}};
 
     // data vazia não entra no comando: esta operação nunca apaga uma data já gravada
     const QPair<QString, QString> datas[] = {{QStringLiteral("DATA_PAGTO"), vDATA_PAGTO},
@@ -294,7 +300,8 @@ void TModuloDados::ExcluirOS(int vNROS)
 void TModuloDados::AbreServicosOS(int vNROS)
 {
     Qry_Servicos_OS->fechar();
-    Qry_Servicos_OS->setSQL({QStringLiteral("SELECT * FROM ITENS_ORDEM_SERVICO"), QStringLiteral("WHERE NROS = :NROS")});
+    Qry_Servicos_OS->setSQL(
+        {QStringLiteral("SELECT * FROM ITENS_ORDEM_SERVICO"), QStringLiteral("WHERE NROS = :NROS")});
     Qry_Servicos_OS->setParametro(QStringLiteral("NROS"), vNROS);
     Qry_Servicos_OS->definirTitulo(QStringLiteral("CDCONTROLE"), QStringLiteral("Controle"));
     Qry_Servicos_OS->definirTitulo(QStringLiteral("DEFEITO"), QStringLiteral("Defeito"));
@@ -369,9 +376,9 @@ void TModuloDados::AbrirMarcas(const QString& vTipo)
 QStringList TModuloDados::AbrirModelos(const QString& vTipo, const QString& vMarca)
 {
     QStringList modelos;
-    const auto linhas =
-        LerRegistros({QStringLiteral("SELECT * FROM MARCAS WHERE TIPO = :TIPO AND NOMEMARCA = :NOMEMARCA ORDER BY MODELO")},
-                     {{QStringLiteral("TIPO"), vTipo}, {QStringLiteral("NOMEMARCA"), vMarca}});
+    const auto linhas = LerRegistros(
+        {QStringLiteral("SELECT * FROM MARCAS WHERE TIPO = :TIPO AND NOMEMARCA = :NOMEMARCA ORDER BY MODELO")},
+        {{QStringLiteral("TIPO"), vTipo}, {QStringLiteral("NOMEMARCA"), vMarca}});
     for (const QSqlRecord& r : linhas)
         modelos << r.value(QStringLiteral("MODELO")).toString();
     return modelos;

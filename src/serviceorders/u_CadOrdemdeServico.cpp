@@ -99,12 +99,12 @@ Tfrm_CadOrdemdeServico::Tfrm_CadOrdemdeServico(QWidget* pai)
     ui->IMG_UltimaOS->setIconSize(QSize(30, 220));
 
     // máscaras: datas dd/mm/aaaa e hora hh:mm; vazias são a máscara pura
-    for (QLineEdit* data : {ui->edt_DataOS, ui->edt_RetirarAte, ui->edt_Finalizado, ui->edt_Retirado,
-                            ui->edt_Devolucao, ui->edt_DataPagto, ui->edt_DataRetorno})
+    for (QLineEdit* data : {ui->edt_DataOS, ui->edt_RetirarAte, ui->edt_Finalizado, ui->edt_Retirado, ui->edt_Devolucao,
+                            ui->edt_DataPagto, ui->edt_DataRetorno})
         DefinirMascara(data, QStringLiteral("00/00/0000"));
     DefinirMascara(ui->edt_HoraOS, QStringLiteral("00:00"));
-    for (QLineEdit* campo : {ui->edt_Senha, ui->edt_IMEI, ui->edt_Observacao, ui->edt_Problema, ui->edt_Servico,
-                             ui->edt_MotivoRetorno})
+    for (QLineEdit* campo :
+         {ui->edt_Senha, ui->edt_IMEI, ui->edt_Observacao, ui->edt_Problema, ui->edt_Servico, ui->edt_MotivoRetorno})
         DefinirCaixa(campo, TCaixa::Maiusculas);
     DefinirCaixa(ui->cb_Marca, TCaixa::Maiusculas);
     DefinirCaixa(ui->cb_Modelo, TCaixa::Maiusculas);
@@ -126,8 +126,21 @@ Tfrm_CadOrdemdeServico::Tfrm_CadOrdemdeServico(QWidget* pai)
 
     // faixa de entrada de serviços em cinza
     QPalette cinza = ui->pn_EntradaServico->palette();
-    cinza.setColor(QPalette::Window, QColor(0xd4, 0xd4, 0xd4));
+    cinza.setColor(QPalette::Window, QColor(0xc0, 0xc0, 0xc0));
+    cinza.setColor(QPalette::WindowText, Qt::black);
     ui->pn_EntradaServico->setPalette(cinza);
+    // o total em preto (ou vermelho) precisa de fundo claro em qualquer estilo
+    for (QLabel* rotulo : {ui->lbl_ValorTotal, ui->lbl_ValorFaltante}) {
+        QPalette claro = rotulo->palette();
+        claro.setColor(QPalette::Window, QColor(0xf4, 0xf4, 0xf0));
+        rotulo->setPalette(claro);
+        rotulo->setAutoFillBackground(true);
+        rotulo->setContentsMargins(6, 0, 6, 0);
+    }
+    ui->lbl_ValorFaltante->setStyleSheet(QStringLiteral("color: #a00000;"));
+    // botões da barra não encolhem o texto quando os quadros da direita aparecem
+    for (QToolButton* botao : ui->pn_BarraFerramentas->findChildren<QToolButton*>())
+        botao->setMinimumWidth(botao->sizeHint().width());
 
     // escondidos até as regras os mostrarem
     for (QWidget* w : {static_cast<QWidget*>(ui->gb_ValorDevolvido), static_cast<QWidget*>(ui->gb_Retorno),
@@ -140,8 +153,9 @@ Tfrm_CadOrdemdeServico::Tfrm_CadOrdemdeServico(QWidget* pai)
 
     // cliente: a lista compartilhada de clientes, escolhida pelo nome
     ui->LCD_Cliente->vincular(ModuloDados->Qry_Clientes, QStringLiteral("NOME"));
-    ui->LCD_Cliente->definirPesquisa(QStringLiteral("Clientes"), {{QStringLiteral("NOME"), QStringLiteral("Nome")},
-                                                                  {QStringLiteral("CELULAR"), QStringLiteral("Celular")}});
+    ui->LCD_Cliente->definirPesquisa(
+        QStringLiteral("Clientes"),
+        {{QStringLiteral("NOME"), QStringLiteral("Nome")}, {QStringLiteral("CELULAR"), QStringLiteral("Celular")}});
     ui->LCD_Cliente->definirAbertura([] { ModuloDados->AbreClientes(); });
     ui->LCD_Cliente->setMaiusculas(true);
     if (TelaDisponivel(kNovoCliente))
@@ -152,8 +166,8 @@ Tfrm_CadOrdemdeServico::Tfrm_CadOrdemdeServico(QWidget* pai)
     TDataset* linhas = ModuloDados->Qry_Servicos_OS;
     linhas->vincular(ui->dbg_Servicos);
     auto ajustarColunas = [this, linhas] {
-        const QStringList visiveis{QStringLiteral("DEFEITO"), QStringLiteral("SERVICO_EXECUTADO"), QStringLiteral("VALOR"),
-                                   QStringLiteral("FUNCIONARIO"), QStringLiteral("NROS")};
+        const QStringList visiveis{QStringLiteral("DEFEITO"), QStringLiteral("SERVICO_EXECUTADO"),
+                                   QStringLiteral("VALOR"), QStringLiteral("FUNCIONARIO"), QStringLiteral("NROS")};
         QHeaderView* cabecalho = ui->dbg_Servicos->horizontalHeader();
         for (int c = 0; c < linhas->columnCount(); ++c)
             ui->dbg_Servicos->setColumnHidden(c, !visiveis.contains(linhas->record().fieldName(c).toUpper()));
@@ -546,12 +560,12 @@ bool Tfrm_CadOrdemdeServico::CarregarOS(int nros)
     ui->edt_IMEI->setText(os.fIMEI);
     ui->edt_Senha->setText(os.fSENHA); // a alteração grava o que está no campo: a senha precisa vir junto
     ui->edt_Observacao->setText(os.fOBSERVACAO);
-    const QStringList flags{os.fSEM_CHIP,      os.fNAO_LIGA,       os.fCARREGADOR,       os.fSEM_TAMPA_BATERIA,
-                            os.fCARTAO_MEMORIA, os.fLENTE_RISCADA,  os.fLENTE_TRINCADA,   os.fDISPLAY_TRINCADO,
+    const QStringList flags{os.fSEM_CHIP,         os.fNAO_LIGA,       os.fCARREGADOR,     os.fSEM_TAMPA_BATERIA,
+                            os.fCARTAO_MEMORIA,   os.fLENTE_RISCADA,  os.fLENTE_TRINCADA, os.fDISPLAY_TRINCADO,
                             os.fCARCACA_TRINCADA, os.fCARCACA_RISCADA};
-    const QList<QCheckBox*> caixas{ui->cb_SemChip,        ui->cb_NaoLiga,        ui->cb_Carregador,
-                                   ui->cb_SemTampaBateria, ui->cb_CartaoMemoria,  ui->cb_LenteRiscada,
-                                   ui->cb_LenteTrincada,  ui->cb_DisplayTrincado, ui->cb_CarcacaTrincada,
+    const QList<QCheckBox*> caixas{ui->cb_SemChip,         ui->cb_NaoLiga,         ui->cb_Carregador,
+                                   ui->cb_SemTampaBateria, ui->cb_CartaoMemoria,   ui->cb_LenteRiscada,
+                                   ui->cb_LenteTrincada,   ui->cb_DisplayTrincado, ui->cb_CarcacaTrincada,
                                    ui->cb_CarcacaRiscada};
     for (int i = 0; i < caixas.size(); ++i)
         caixas[i]->setChecked(flags[i] == QLatin1String("S"));

@@ -131,8 +131,8 @@ struct Cenario
         auto* dm = amb.modulo();
         amb.exec("INSERT INTO CHECKLIST_ENTRADA_OS (NROS, ITEM) VALUES (:N, 'TELA')", {{"N", nros}});
         dm->GravarServicodaOS("DEFEITO", "SERVICO", total, "ADMIN", nros);
-        dm->GravarOS(nros, maria, "01/03/2024", status, "C", "MOTOROLA", "MOTO G8", "111", "", "N", "N", "N", "N",
-                     "N", "N", "N", "N", "N", "N", 0, "N", "", "", "", "", "ADMIN", senha, figura);
+        dm->GravarOS(nros, maria, "01/03/2024", status, "C", "MOTOROLA", "MOTO G8", "111", "", "N", "N", "N", "N", "N",
+                     "N", "N", "N", "N", "N", 0, "N", "", "", "", "", "ADMIN", senha, figura);
     }
     QVariant coluna(int nros, const QString& nome) const
     {
@@ -155,7 +155,8 @@ private slots:
     void abertura()
     {
         Cenario c;
-        QCOMPARE(c.frm->windowTitle(), QStringLiteral("ORDEM DE SERVIÇO - [Pressione a tecla ESC para sair desta tela]"));
+        QCOMPARE(c.frm->windowTitle(),
+                 QStringLiteral("ORDEM DE SERVIÇO - [Pressione a tecla ESC para sair desta tela]"));
         QCOMPARE(c.w<QLabel>("lbl_Funcionario")->text(), QStringLiteral("ADMIN"));
         QVERIFY(c.w<QToolButton>("btn_NovaOS")->isEnabled());
         QVERIFY(c.w<QToolButton>("btn_BuscarOS")->isEnabled());
@@ -166,7 +167,8 @@ private slots:
         // entradas de telas que ainda não estão no programa ficam desabilitadas
         QVERIFY(!c.frm->findChild<QAction*>("act_Imprimir")->isEnabled());
         QCOMPARE(c.w<QToolButton>("btn_GerenciarOS")->isEnabled(), TelaDisponivel("ListaOrdensServico"));
-        QCOMPARE(!c.w<QPushButton>("btn_DesenharPIN")->testAttribute(Qt::WA_ForceDisabled), TelaDisponivel("DesenharPIN"));
+        QCOMPARE(!c.w<QPushButton>("btn_DesenharPIN")->testAttribute(Qt::WA_ForceDisabled),
+                 TelaDisponivel("DesenharPIN"));
         QCOMPARE(!c.w<QToolButton>("btn_Servicos")->testAttribute(Qt::WA_ForceDisabled),
                  TelaDisponivel("Servicos.Escolher"));
         QCOMPARE(c.frm->findChild<QAction*>("act_GerarCheckList")->isEnabled(), TelaDisponivel("CheckListEntradaOS"));
@@ -228,16 +230,24 @@ private slots:
     {
         QTest::addColumn<QString>("quebrar");
         QTest::addColumn<QString>("mensagem");
-        QTest::newRow("data") << "data" << "Voce deve informar uma data para Ordem de Serviço";
-        QTest::newRow("cliente") << "cliente" << "Voce deve informar o Cliente da Ordem de Serviço";
+        QTest::newRow("data") << "data"
+                              << "Voce deve informar uma data para Ordem de Serviço";
+        QTest::newRow("cliente") << "cliente"
+                                 << "Voce deve informar o Cliente da Ordem de Serviço";
         QTest::newRow("cliente digitado que não existe") << "clienteDigitado"
                                                          << "Voce deve informar o Cliente da Ordem de Serviço";
-        QTest::newRow("tipo") << "tipo" << "Voce deve informar o Tipo de Aparelho para Ordem de Serviço";
-        QTest::newRow("status") << "status" << "Voce deve informa o Status de Abertura da Ordem de Serviço";
-        QTest::newRow("marca") << "marca" << "Voce deve pelo menos uma Marca do aparelho na Ordem de Serviço";
-        QTest::newRow("modelo") << "modelo" << "Voce deve pelo menos um Modelo do aparelho na Ordem de Serviço";
-        QTest::newRow("sem linhas") << "linhas" << "Você não incluiu nenhum serviço para a Ordem de Serviço!";
-        QTest::newRow("texto fora do WIN1252") << "win1252" << "";
+        QTest::newRow("tipo") << "tipo"
+                              << "Voce deve informar o Tipo de Aparelho para Ordem de Serviço";
+        QTest::newRow("status") << "status"
+                                << "Voce deve informa o Status de Abertura da Ordem de Serviço";
+        QTest::newRow("marca") << "marca"
+                               << "Voce deve pelo menos uma Marca do aparelho na Ordem de Serviço";
+        QTest::newRow("modelo") << "modelo"
+                                << "Voce deve pelo menos um Modelo do aparelho na Ordem de Serviço";
+        QTest::newRow("sem linhas") << "linhas"
+                                    << "Você não incluiu nenhum serviço para a Ordem de Serviço!";
+        QTest::newRow("texto fora do WIN1252") << "win1252"
+                                               << "";
     }
     void conferenciaDaOSNova()
     {
@@ -296,6 +306,21 @@ private slots:
         QCOMPARE(c.coluna(1, "IMEI").toString(), QString());
     }
 
+    // Sem checklist de entrada gerado, salvar lembra dele e grava assim mesmo.
+    void lembreteDoChecklist()
+    {
+        if (!TelaDisponivel("CheckListEntradaOS"))
+            QSKIP("checklist de entrada não está no programa");
+        Cenario c;
+        c.novaOSCompleta();
+        c.amb.exec("DELETE FROM CHECKLIST_ENTRADA_OS");
+        c.amb.dialogos().limpar();
+        c.clicar("btn_SalvarOS");
+        QCOMPARE(c.amb.dialogos().mensagens(),
+                 (QStringList{"Providencie o CHECK LIST de entrada para essa Ordem de Serviço",
+                              "Ordem de Serviço #1 Gerada com sucesso"}));
+    }
+
     // Um erro do banco ao gravar (outra estação gravou o mesmo número) não fecha nem apaga nada.
     void erroAoGravarMantemTudo()
     {
@@ -304,7 +329,8 @@ private slots:
         c.amb.exec("INSERT INTO ORDEM_SERVICO (NROS, DATAOS, STATUS) VALUES (1, CURRENT_DATE, 'Aberta')");
         c.amb.dialogos().limpar();
         c.clicar("btn_SalvarOS");
-        QVERIFY2(c.amb.dialogos().ultimaMensagem().startsWith("ERRO : "), qPrintable(c.amb.dialogos().ultimaMensagem()));
+        QVERIFY2(c.amb.dialogos().ultimaMensagem().startsWith("ERRO : "),
+                 qPrintable(c.amb.dialogos().ultimaMensagem()));
         QVERIFY(c.frm->isVisible());
         QCOMPARE(c.frm->tag(), 1);
         QVERIFY(c.w<QToolButton>("btn_SalvarOS")->isEnabled());
@@ -351,17 +377,28 @@ private slots:
         QTest::addColumn<QString>("digitado");
         QTest::addColumn<int>("carregada"); // 0: nenhuma
         QTest::addColumn<QString>("mensagem");
-        QTest::newRow("buscar 0") << "buscar" << "0" << 0 << "Este número de Ordem de serviço não existe";
-        QTest::newRow("buscar cancelado") << "buscar" << "" << 0 << "Este número de Ordem de serviço não existe";
-        QTest::newRow("buscar 7") << "buscar" << "7" << 7 << "";
-        QTest::newRow("buscar inexistente") << "buscar" << "99" << 0 << "Este número de Ordem de serviço não existe";
-        QTest::newRow("buscar texto") << "buscar" << "12a" << 0 << "Atenção\n\"12a\" não é um número de Ordem de "
-                                                                   "Serviço. Digite só o número.";
-        QTest::newRow("F3 0") << "f3" << "0" << 0 << "";
-        QTest::newRow("F3 3") << "f3" << " 3 " << 3 << "";
-        QTest::newRow("F3 texto") << "f3" << "três" << 0 << "Atenção\n\"três\" não é um número de Ordem de Serviço. "
-                                                            "Digite só o número.";
-        QTest::newRow("última") << "ultima" << "" << 7 << "";
+        QTest::newRow("buscar 0") << "buscar"
+                                  << "0" << 0 << "Este número de Ordem de serviço não existe";
+        QTest::newRow("buscar cancelado") << "buscar"
+                                          << "" << 0 << "Este número de Ordem de serviço não existe";
+        QTest::newRow("buscar 7") << "buscar"
+                                  << "7" << 7 << "";
+        QTest::newRow("buscar inexistente") << "buscar"
+                                            << "99" << 0 << "Este número de Ordem de serviço não existe";
+        QTest::newRow("buscar texto") << "buscar"
+                                      << "12a" << 0
+                                      << "Atenção\n\"12a\" não é um número de Ordem de "
+                                         "Serviço. Digite só o número.";
+        QTest::newRow("F3 0") << "f3"
+                              << "0" << 0 << "";
+        QTest::newRow("F3 3") << "f3"
+                              << " 3 " << 3 << "";
+        QTest::newRow("F3 texto") << "f3"
+                                  << "três" << 0
+                                  << "Atenção\n\"três\" não é um número de Ordem de Serviço. "
+                                     "Digite só o número.";
+        QTest::newRow("última") << "ultima"
+                                << "" << 7 << "";
     }
     void buscas()
     {
@@ -429,10 +466,12 @@ private slots:
         QTest::addColumn<QString>("mensagem");
         QTest::addColumn<double>("valorPago");
         QTest::addColumn<QString>("formaGravada");
-        QTest::newRow("sem PAGO") << false << "" << "Ordem de Serviço #9 ALTERADA com sucesso" << 0.0 << "";
-        QTest::newRow("PAGO sem forma") << true << "" << "Necessário informar os dados do recebimento!" << 0.0 << "";
-        QTest::newRow("PAGO com PIX") << true << "PIX" << "Ordem de Serviço #9 ALTERADA com sucesso" << 150.0
-                                      << "PIX";
+        QTest::newRow("sem PAGO") << false << ""
+                                  << "Ordem de Serviço #9 ALTERADA com sucesso" << 0.0 << "";
+        QTest::newRow("PAGO sem forma") << true << ""
+                                        << "Necessário informar os dados do recebimento!" << 0.0 << "";
+        QTest::newRow("PAGO com PIX") << true << "PIX"
+                                      << "Ordem de Serviço #9 ALTERADA com sucesso" << 150.0 << "PIX";
     }
     void finalizadaParaRetirado()
     {
@@ -560,11 +599,16 @@ private slots:
         QTest::addColumn<bool>("mostrado");
         QTest::addColumn<bool>("marcado");
         QTest::addColumn<QString>("retornoGravado");
-        QTest::newRow("Retirado: registra retorno") << "Retirado" << "" << true << true << "S";
-        QTest::newRow("Aberta: escondido") << "Aberta" << "" << false << false << "";
-        QTest::newRow("Finalizada sem retorno") << "Finalizada" << "" << true << false << "";
-        QTest::newRow("Finalizada com retorno") << "Finalizada" << "S" << true << true << "S";
-        QTest::newRow("retirado minúsculo") << "retirado" << "" << true << false << "";
+        QTest::newRow("Retirado: registra retorno") << "Retirado"
+                                                    << "" << true << true << "S";
+        QTest::newRow("Aberta: escondido") << "Aberta"
+                                           << "" << false << false << "";
+        QTest::newRow("Finalizada sem retorno") << "Finalizada"
+                                                << "" << true << false << "";
+        QTest::newRow("Finalizada com retorno") << "Finalizada"
+                                                << "S" << true << true << "S";
+        QTest::newRow("retirado minúsculo") << "retirado"
+                                            << "" << true << false << "";
     }
     void retornoAoCarregar()
     {
@@ -630,8 +674,10 @@ private slots:
     {
         QTest::addColumn<QString>("campo");
         QTest::addColumn<QString>("texto");
-        QTest::newRow("data impossível") << "edt_Finalizado" << "31/02/2024";
-        QTest::newRow("valor devolvido ilegível") << "edt_ValorDevolvido" << "doze";
+        QTest::newRow("data impossível") << "edt_Finalizado"
+                                         << "31/02/2024";
+        QTest::newRow("valor devolvido ilegível") << "edt_ValorDevolvido"
+                                                  << "doze";
     }
     void erroNaAlteracao()
     {
@@ -650,7 +696,8 @@ private slots:
         c.amb.dialogos().limpar();
         c.clicar("btn_SalvarOS");
         QCOMPARE(c.amb.dialogos().mensagens().size(), 1);
-        QVERIFY2(c.amb.dialogos().ultimaMensagem().startsWith("ERRO : "), qPrintable(c.amb.dialogos().ultimaMensagem()));
+        QVERIFY2(c.amb.dialogos().ultimaMensagem().startsWith("ERRO : "),
+                 qPrintable(c.amb.dialogos().ultimaMensagem()));
         QCOMPARE(c.coluna(4, "STATUS").toString(), QStringLiteral("Em andamento"));
         QVERIFY(c.w<QToolButton>("btn_SalvarOS")->isEnabled());
         QVERIFY(c.frm->isVisible());
@@ -700,19 +747,22 @@ private slots:
         QCOMPARE(grade->model()->rowCount(), 2);
         const QModelIndex primeira = grade->model()->index(0, 1);
         grade->setCurrentIndex(primeira);
-        QTest::mouseDClick(grade->viewport(), Qt::LeftButton, {}, grade->visualRect(primeira).center());
+        const QPoint ponto = grade->visualRect(primeira).center();
+        QTest::mouseClick(grade->viewport(), Qt::LeftButton, {}, ponto);
+        QTest::mouseDClick(grade->viewport(), Qt::LeftButton, {}, ponto);
         QCOMPARE(c.frm->modoServico(), 2);
         QVERIFY(!c.edt("edt_Problema")->text().isEmpty());
         const int linha = c.amb.modulo()->Qry_Servicos_OS->campo("CDCONTROLE").toInt();
         const double antes = c.amb.modulo()->Qry_Servicos_OS->campo("VALOR").toDouble();
         c.digitar(c.edt("edt_Valor"), "70,25");
         c.clicar("btn_Ok");
-        const int linhas = c.amb.valor("SELECT COUNT(*) FROM ITENS_ORDEM_SERVICO WHERE NROS = :N", {{"N", nros}}).toInt();
+        const int linhas =
+            c.amb.valor("SELECT COUNT(*) FROM ITENS_ORDEM_SERVICO WHERE NROS = :N", {{"N", nros}}).toInt();
         if (existente) {
             QCOMPARE(linhas, 2);
-            QCOMPARE(c.amb.valor("SELECT VALOR FROM ITENS_ORDEM_SERVICO WHERE CDCONTROLE = :C", {{"C", linha}})
-                         .toDouble(),
-                     70.25);
+            QCOMPARE(
+                c.amb.valor("SELECT VALOR FROM ITENS_ORDEM_SERVICO WHERE CDCONTROLE = :C", {{"C", linha}}).toDouble(),
+                70.25);
             const double total = 140 - antes + 70.25;
             QCOMPARE(c.amb.modulo()->FOrdemServico(3).fVALOR_TOTAL, total);
             QCOMPARE(c.w<QLabel>("lbl_ValorTotal")->text(), FormatarValor(total));
@@ -735,10 +785,15 @@ private slots:
         QTest::addColumn<QString>("valor");
         QTest::addColumn<QString>("servico");
         QTest::addColumn<QString>("mensagem");
-        QTest::newRow("sem serviço") << "10" << ""
+        QTest::newRow("sem serviço") << "10"
+                                     << ""
                                      << "Você deve registrar o Defeito, Serviço realizado e valor para registrar !";
-        QTest::newRow("valor com letras") << "10x" << "LIMPEZA" << "Atenção\nO valor \"10x\" não é um número válido.";
-        QTest::newRow("ponto decimal") << "10.5" << "LIMPEZA" << "Atenção\nO valor \"10.5\" não é um número válido.";
+        QTest::newRow("valor com letras") << "10x"
+                                          << "LIMPEZA"
+                                          << "Atenção\nO valor \"10x\" não é um número válido.";
+        QTest::newRow("ponto decimal") << "10.5"
+                                       << "LIMPEZA"
+                                       << "Atenção\nO valor \"10.5\" não é um número válido.";
     }
     void linhaSemDadosOuValorIlegivel()
     {
@@ -841,6 +896,28 @@ private slots:
         QCOMPARE(c.w<QLabel>("lbl_Telefone")->text(), QStringLiteral("(21)90000-1234"));
         QCOMPARE(c.amb.valor("SELECT CELULAR FROM CLIENTES WHERE CDCONTROLE = :C", {{"C", c.maria}}).toString(),
                  QStringLiteral("(21)90000-1234"));
+    }
+
+    // A janela principal abre a tela pela chave; Esc fecha e limpa as linhas da OS não gravada.
+    void abertaPelaChave()
+    {
+        AmbienteTeste amb;
+        amb.modulo()->vp_usuario_conectado = "MARIA";
+        QVERIFY(TelaDisponivel("OrdemServico"));
+        QString funcionario;
+        amb.dialogos().aoAbrirJanela([&amb, &funcionario](QDialog* janela) {
+            QTest::mouseClick(janela->findChild<QToolButton*>("btn_NovaOS"), Qt::LeftButton);
+            const int nros = janela->findChild<QLineEdit*>("edt_NROS")->text().toInt();
+            amb.modulo()->GravarServicodaOS("X", "Y", 1, "MARIA", nros);
+            funcionario = janela->findChild<QLabel*>("lbl_Funcionario")->text();
+            QTest::keyClick(janela, Qt::Key_Escape);
+            return janela->result();
+        });
+        QVERIFY(AbrirTela("OrdemServico"));
+        QCOMPARE(funcionario, QStringLiteral("MARIA"));
+        QCOMPARE(amb.dialogos().janelasAbertas(), QStringList{"frm_CadOrdemdeServico"});
+        QCOMPARE(amb.valor("SELECT COUNT(*) FROM ITENS_ORDEM_SERVICO").toInt(), 0);
+        QVERIFY(amb.dialogos().pendencias().isEmpty());
     }
 
     // Sem número de OS: a impressão e o checklist pedem a OS antes.

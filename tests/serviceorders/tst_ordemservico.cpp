@@ -17,16 +17,16 @@ void novaOS(TModuloDados* dm, int nros, const QList<double>& valores, const QStr
 {
     for (double v : valores)
         dm->GravarServicodaOS("TELA QUEBRADA", "TROCA DE TELA", v, "ADMIN", nros);
-    dm->GravarOS(nros, 0, "15/03/2024", status, "C", "SAMSUNG", "GALAXY A10", "356789012345678",
-                 "RISCO NA TAMPA", "S", "N", "S", "N", "N", "N", "S", "N", "N", "S", 0, "N", "16/03/2024",
-                 "17/03/2024", "18/03/2024", "19/03/2024", "MARIA", senha, figura);
+    dm->GravarOS(nros, 0, "15/03/2024", status, "C", "SAMSUNG", "GALAXY A10", "356789012345678", "RISCO NA TAMPA", "S",
+                 "N", "S", "N", "N", "N", "S", "N", "N", "S", 0, "N", "16/03/2024", "17/03/2024", "18/03/2024",
+                 "19/03/2024", "MARIA", senha, figura);
 }
 
 // AlterarOS com os dados da OS como estão e só as datas e valores de pagamento/devolução dados.
 void alterar(TModuloDados* dm, int nros, const QString& status, double valorPago, const QString& forma = QString(),
              const QString& dataPagto = kVazia, const QString& finalizado = kVazia, const QString& retirado = kVazia,
-             const QString& devolucao = kVazia, const QString& retorno = QString(),
-             const QString& dataRetorno = kVazia, double devolvido = 0)
+             const QString& devolucao = kVazia, const QString& retorno = QString(), const QString& dataRetorno = kVazia,
+             double devolvido = 0)
 {
     const TOrdemServico os = dm->FOrdemServico(nros);
     dm->AlterarOS(QString::number(nros), status, os.fTPAPARELHO, os.fMARCA, os.fMODELO, os.fIMEI, os.fOBSERVACAO,
@@ -182,8 +182,7 @@ private slots:
         QCOMPARE(os.fHORADEVOLUCAO.size(), 5);
         QCOMPARE(os.fDATA_PAGTO + os.fDATA_RETIRADA + os.fDATA_RETORNO, QString());
 
-        QVERIFY_THROWS_EXCEPTION(EConversao,
-                                 alterar(dm, 3, "Retirado", 0, QString(), kVazia, kVazia, "31/02/2024"));
+        QVERIFY_THROWS_EXCEPTION(EConversao, alterar(dm, 3, "Retirado", 0, QString(), kVazia, kVazia, "31/02/2024"));
         os = dm->FOrdemServico(3);
         QCOMPARE(os.fSTATUS, QStringLiteral("SEM REPARO"));
         QCOMPARE(os.fDATA_RETIRADA, QString());
@@ -212,7 +211,8 @@ private slots:
         QCOMPARE(amb.valor("SELECT COUNT(*) FROM ITENS_ORDEM_SERVICO WHERE NROS = 6").toInt(), 1);
 
         amb.exec("CREATE EXCEPTION E_OS_PRESA 'OS presa'");
-        amb.exec("CREATE TRIGGER TG_TESTE_PRENDE_OS FOR ORDEM_SERVICO BEFORE DELETE AS BEGIN EXCEPTION E_OS_PRESA; END");
+        amb.exec(
+            "CREATE TRIGGER TG_TESTE_PRENDE_OS FOR ORDEM_SERVICO BEFORE DELETE AS BEGIN EXCEPTION E_OS_PRESA; END");
         QVERIFY_THROWS_EXCEPTION(EErroBanco, dm->ExcluirOS(6));
         QCOMPARE(amb.valor("SELECT COUNT(*) FROM ITENS_ORDEM_SERVICO WHERE NROS = 6").toInt(), 1);
         QCOMPARE(amb.valor("SELECT COUNT(*) FROM ORDEM_SERVICO WHERE NROS = 6").toInt(), 1);
