@@ -24,7 +24,8 @@ void encerrarPrograma()
         g_encerrar();
         return;
     }
-    QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
 }
 } // namespace
 
@@ -51,9 +52,9 @@ Tfrm_CadParametrosdaEmpresa::Tfrm_CadParametrosdaEmpresa(QWidget* pai)
     connect(interface, &QAction::triggered, this, [this] { AbrirTela(QStringLiteral("Estilos"), this); });
     layout()->setMenuBar(m_menu);
 
-    ui->pn_Titulo->setStyleSheet(QStringLiteral(
-        "QLabel { color: white; font-size: 16pt; font-weight: bold;"
-        " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #4f7fc4, stop:1 #1d3f73); }"));
+    ui->pn_Titulo->setStyleSheet(
+        QStringLiteral("QLabel { color: white; font-size: 16pt; font-weight: bold;"
+                       " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #4f7fc4, stop:1 #1d3f73); }"));
 
     DefinirMascara(ui->edt_Telefone, QStringLiteral("(00)99999-9999"));
     DefinirCaixa(ui->edt_UF, TCaixa::Maiusculas);
@@ -65,10 +66,10 @@ Tfrm_CadParametrosdaEmpresa::Tfrm_CadParametrosdaEmpresa(QWidget* pai)
     connect(fechar, &QShortcut::activated, this, &QDialog::reject);
 
     const QVector<QPair<QLineEdit*, QWidget*>> cadeia{
-        {ui->edt_CNPJ, ui->edt_Nome},         {ui->edt_Nome, ui->edt_Endereco},   {ui->edt_Endereco, ui->edt_Bairro},
-        {ui->edt_Bairro, ui->edt_Cidade},     {ui->edt_Cidade, ui->edt_UF},       {ui->edt_UF, ui->edt_Telefone},
-        {ui->edt_Telefone, ui->edt_Email},    {ui->edt_Email, ui->edt_Site},      {ui->edt_Site, ui->edt_Subtitulo},
-        {ui->edt_Subtitulo, ui->edt_Frase},   {ui->edt_Frase, ui->edt_IE},        {ui->edt_IE, ui->edt_CEP}};
+        {ui->edt_CNPJ, ui->edt_Nome},       {ui->edt_Nome, ui->edt_Endereco}, {ui->edt_Endereco, ui->edt_Bairro},
+        {ui->edt_Bairro, ui->edt_Cidade},   {ui->edt_Cidade, ui->edt_UF},     {ui->edt_UF, ui->edt_Telefone},
+        {ui->edt_Telefone, ui->edt_Email},  {ui->edt_Email, ui->edt_Site},    {ui->edt_Site, ui->edt_Subtitulo},
+        {ui->edt_Subtitulo, ui->edt_Frase}, {ui->edt_Frase, ui->edt_IE},      {ui->edt_IE, ui->edt_CEP}};
     for (const auto& elo : cadeia) {
         QWidget* proximo = elo.second;
         AoPressionarEnter(elo.first, [proximo] { proximo->setFocus(Qt::TabFocusReason); });
@@ -175,12 +176,18 @@ bool Tfrm_CadParametrosdaEmpresa::Validacoes()
         QLineEdit* campo;
         int tamanho;
         const char* nome;
-    } campos[] = {{ui->edt_Nome, 60, "Nome da Empresa"}, {ui->edt_Endereco, 80, "Endereço da Empresa"},
-                  {ui->edt_Bairro, 50, "Bairro"},        {ui->edt_Cidade, 80, "Cidade"},
-                  {ui->edt_Email, 100, "e-mail"},        {ui->edt_Site, 100, "site (www)"},
-                  {ui->edt_Subtitulo, 30, "Sub título"}, {ui->edt_Frase, 30, "Frase para OS"},
-                  {ui->edt_CNPJ, 18, "CNPJ"},            {ui->edt_IE, 20, "IE"},
-                  {ui->edt_UF, 2, "UF"},                 {ui->edt_CEP, 9, "CEP"}};
+    } campos[] = {{ui->edt_Nome, 60, "Nome da Empresa"},
+                  {ui->edt_Endereco, 80, "Endereço da Empresa"},
+                  {ui->edt_Bairro, 50, "Bairro"},
+                  {ui->edt_Cidade, 80, "Cidade"},
+                  {ui->edt_Email, 100, "e-mail"},
+                  {ui->edt_Site, 100, "site (www)"},
+                  {ui->edt_Subtitulo, 30, "Sub título"},
+                  {ui->edt_Frase, 30, "Frase para OS"},
+                  {ui->edt_CNPJ, 18, "CNPJ"},
+                  {ui->edt_IE, 20, "IE"},
+                  {ui->edt_UF, 2, "UF"},
+                  {ui->edt_CEP, 9, "CEP"}};
     for (const auto& c : campos) {
         const QString problema = ProblemaNoTexto(c.campo->text(), c.tamanho, QString::fromUtf8(c.nome));
         if (!problema.isEmpty()) {
@@ -202,17 +209,15 @@ void Tfrm_CadParametrosdaEmpresa::btn_SalvarClick()
         return;
     const QString telefone = TextoComMascara(ui->edt_Telefone);
     if (m_tag == 1)
-        ModuloDados->SalvarDadosdaEmpresa(1, ui->edt_Nome->text(), ui->edt_Endereco->text(), ui->edt_Bairro->text(),
-                                          ui->edt_Cidade->text(), telefone, ui->edt_Email->text(),
-                                          ui->edt_Site->text(), v_Caminho_e_nome_da_imagem_do_logo,
-                                          ui->edt_Subtitulo->text(), ui->edt_Frase->text(), ui->edt_CNPJ->text(),
-                                          ui->edt_IE->text(), ui->edt_UF->text(), ui->edt_CEP->text());
+        ModuloDados->SalvarDadosdaEmpresa(
+            1, ui->edt_Nome->text(), ui->edt_Endereco->text(), ui->edt_Bairro->text(), ui->edt_Cidade->text(), telefone,
+            ui->edt_Email->text(), ui->edt_Site->text(), v_Caminho_e_nome_da_imagem_do_logo, ui->edt_Subtitulo->text(),
+            ui->edt_Frase->text(), ui->edt_CNPJ->text(), ui->edt_IE->text(), ui->edt_UF->text(), ui->edt_CEP->text());
     else
-        ModuloDados->InserirEmpresa(ui->edt_Nome->text(), ui->edt_Endereco->text(), ui->edt_Bairro->text(),
-                                    ui->edt_Cidade->text(), telefone, ui->edt_Email->text(), ui->edt_Site->text(),
-                                    v_Caminho_e_nome_da_imagem_do_logo, ui->edt_Subtitulo->text(),
-                                    ui->edt_Frase->text(), ui->edt_CNPJ->text(), ui->edt_IE->text(),
-                                    ui->edt_UF->text(), ui->edt_CEP->text());
+        ModuloDados->InserirEmpresa(
+            ui->edt_Nome->text(), ui->edt_Endereco->text(), ui->edt_Bairro->text(), ui->edt_Cidade->text(), telefone,
+            ui->edt_Email->text(), ui->edt_Site->text(), v_Caminho_e_nome_da_imagem_do_logo, ui->edt_Subtitulo->text(),
+            ui->edt_Frase->text(), ui->edt_CNPJ->text(), ui->edt_IE->text(), ui->edt_UF->text(), ui->edt_CEP->text());
     CarregarEmpresa();
     accept();
 }

@@ -82,10 +82,9 @@ void TModuloDados::GravarCliente(const QString& vNome, const QString& vEndereco,
               {QStringLiteral("CEP"), vCEP}});
 }
 
-void TModuloDados::Alterarcliente(int vControle, const QString& vNome, const QString& vEndereco,
-                                  const QString& vNumero, const QString& vBairro, int vCdCidade,
-                                  const QString& vCelular, const QString& vCPF, const QString& vRG,
-                                  const QString& vOBS, const QString& vCEP)
+void TModuloDados::Alterarcliente(int vControle, const QString& vNome, const QString& vEndereco, const QString& vNumero,
+                                  const QString& vBairro, int vCdCidade, const QString& vCelular, const QString& vCPF,
+                                  const QString& vRG, const QString& vOBS, const QString& vCEP)
 {
     Executar({QStringLiteral("UPDATE CLIENTES"), QStringLiteral("SET NOME     = :NOME,"),
               QStringLiteral("    ENDERECO = :ENDERECO,"), QStringLiteral("    NUMERO   = :NUMERO,"),
@@ -108,8 +107,9 @@ void TModuloDados::Alterarcliente(int vControle, const QString& vNome, const QSt
 
 void TModuloDados::ExcluirCliente(int vControle)
 {
-    Executar({QStringLiteral("DELETE FROM CLIENTES"), QStringLiteral("WHERE"), QStringLiteral("CDCONTROLE = :CDCONTROLE")},
-             {{QStringLiteral("CDCONTROLE"), vControle}});
+    Executar(
+        {QStringLiteral("DELETE FROM CLIENTES"), QStringLiteral("WHERE"), QStringLiteral("CDCONTROLE = :CDCONTROLE")},
+        {{QStringLiteral("CDCONTROLE"), vControle}});
 }
 
 QString TModuloDados::NomedaCidade(int vCdcontrole)

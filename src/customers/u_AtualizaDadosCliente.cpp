@@ -74,10 +74,9 @@ void Tfrm_AtualizaDadosCliente::IMG_SalvarClick()
         !Dialogos().pergunta(QStringLiteral("Você deve informar o celular, deseja continuar mesmo sem o número?"),
                              QStringLiteral("Atenção"), false))
         return;
-    ModuloDados->Executar({QStringLiteral("UPDATE CLIENTES SET CELULAR = :CELULAR"),
-                           QStringLiteral("WHERE CDCONTROLE = :CDCONTROLE")},
-                          {{QStringLiteral("CELULAR"), celular},
-                           {QStringLiteral("CDCONTROLE"), ModuloDados->vCDCONTROLE_CLIENTE}});
+    ModuloDados->Executar(
+        {QStringLiteral("UPDATE CLIENTES SET CELULAR = :CELULAR"), QStringLiteral("WHERE CDCONTROLE = :CDCONTROLE")},
+        {{QStringLiteral("CELULAR"), celular}, {QStringLiteral("CDCONTROLE"), ModuloDados->vCDCONTROLE_CLIENTE}});
     accept();
 }
 

@@ -128,13 +128,15 @@ Tfrm_CadCliente::Tfrm_CadCliente(QWidget* pai) : QDialog(pai), ui(std::make_uniq
 
     TDataset* cidades = ModuloDados->Qry_Cidades;
     ui->LCD_Cidades->vincular(cidades, QStringLiteral("CIDADE"));
-    ui->LCD_Cidades->definirPesquisa(QStringLiteral("Busca cidades"), {{QStringLiteral("CIDADE"), QStringLiteral("Cidade")},
-                                                                       {QStringLiteral("UF"), QStringLiteral("UF")},
-                                                                       {QStringLiteral("CONTROLE"), QStringLiteral("Código")}});
+    ui->LCD_Cidades->definirPesquisa(QStringLiteral("Busca cidades"),
+                                     {{QStringLiteral("CIDADE"), QStringLiteral("Cidade")},
+                                      {QStringLiteral("UF"), QStringLiteral("UF")},
+                                      {QStringLiteral("CONTROLE"), QStringLiteral("Código")}});
     ui->LCD_Cidades->definirAbertura([] { ModuloDados->AbreCidades(); });
     ui->LCD_Cidades->setMaiusculas(true);
     connect(cidades, &TDataset::linhaAtualMudou, this, &Tfrm_CadCliente::mostrarUF);
     connect(cidades, &TDataset::fechou, this, &Tfrm_CadCliente::mostrarUF);
+    connect(ui->LCD_Cidades->editor(), &QLineEdit::textChanged, this, &Tfrm_CadCliente::mostrarUF);
 
     TDataset* clientes = ModuloDados->Qry_Clientes;
     clientes->definirTitulo(QStringLiteral("CDCONTROLE"), QStringLiteral("Controle"));
@@ -230,7 +232,22 @@ void Tfrm_CadCliente::ajustarColunas()
 
 void Tfrm_CadCliente::mostrarUF()
 {
-    ui->edt_UF->setText(ModuloDados->Qry_Cidades->campo(QStringLiteral("UF")).toString());
+    // sem cidade na caixa não há UF, seja qual for a linha em que a lista de cidades está
+    ui->edt_UF->setText(ui->LCD_Cidades->texto().isEmpty()
+                            ? QString()
+                            : ModuloDados->Qry_Cidades->campo(QStringLiteral("UF")).toString());
+}
+
+void Tfrm_CadCliente::mostrarCidade(int codigo)
+{
+    // a lista de cidades vai para a cidade do cliente, para a UF ao lado ser a dela
+    TDataset* cidades = ModuloDados->Qry_Cidades;
+    if (codigo > 0 && !cidades->ativo())
+        ModuloDados->AbreCidades();
+    if (cidades->ativo() && (codigo <= 0 || !cidades->localizar(QStringLiteral("CONTROLE"), codigo)))
+        cidades->irPara(-1);
+    ui->LCD_Cidades->setTexto(ModuloDados->NomedaCidade(codigo));
+    mostrarUF();
 }
 
 void Tfrm_CadCliente::mostrarBotoes(bool novo, bool salvar, bool excluir, bool buscar, bool cancelar)
@@ -249,6 +266,7 @@ void Tfrm_CadCliente::LimparCampos()
         campo->clear();
     ui->LCD_Cidades->limpar();
     ModuloDados->Qry_Cidades->fechar();
+    mostrarUF();
 }
 
 void Tfrm_CadCliente::IMG_NovoClick()
@@ -279,10 +297,9 @@ void Tfrm_CadCliente::IMG_ExcluirClick()
     // exclui o cliente que está nos campos (o que o usuário vê), não a linha em que a lista está
     const TCliente cliente = ModuloDados->FCliente(m_clienteCarregado);
     if (cliente.var_CDCONTROLE != 0 &&
-        Dialogos().pergunta(QStringLiteral("Confirma excluir este cliente?\n%1 - %2")
-                                .arg(cliente.var_CDCONTROLE)
-                                .arg(cliente.var_NOME),
-                            QStringLiteral("Excluir cliente"), false))
+        Dialogos().pergunta(
+            QStringLiteral("Confirma excluir este cliente?\n%1 - %2").arg(cliente.var_CDCONTROLE).arg(cliente.var_NOME),
+            QStringLiteral("Excluir cliente"), false))
         ModuloDados->ExcluirCliente(cliente.var_CDCONTROLE);
     ModuloDados->AbreClientes();
     mostrarBotoes(true, false, false, true, false);
@@ -371,6 +388,7 @@ void Tfrm_CadCliente::edt_CEPExit()
         ModuloDados->AbreCidades();
     cidades->localizar(QStringLiteral("CONTROLE"), cidade);
     ui->LCD_Cidades->setTexto(cidades->campo(QStringLiteral("CIDADE")).toString());
+    mostrarUF();
 }
 
 void Tfrm_CadCliente::dbg_ListaDeClientesDblClick()
@@ -400,7 +418,7 @@ void Tfrm_CadCliente::dbg_ListaDeClientesDblClick()
     ui->edt_RG->setText(texto("RG"));
     ui->edt_OBS->setText(texto("OBS"));
     ui->edt_CEP->setText(texto("CEP"));
-    ui->LCD_Cidades->setTexto(ModuloDados->NomedaCidade(cidade));
+    mostrarCidade(cidade);
     m_tag = 2;
 }
 
@@ -411,7 +429,7 @@ void Tfrm_CadCliente::CarregarClienteOferecido()
     ui->edt_Codigo->setText(QString::number(cliente.var_CDCONTROLE));
     ui->edt_Nome->setText(cliente.var_NOME);
     ui->edt_Endereco->setText(cliente.var_ENDERECO);
-    ui->LCD_Cidades->setTexto(ModuloDados->NomedaCidade(cliente.var_CDCIDADE));
+    mostrarCidade(cliente.var_CDCIDADE);
     ui->edt_NumeroEndereco->setText(cliente.var_NUMERO);
     ui->edt_Bairro->setText(cliente.var_BAIRRO);
     ui->edt_Celular->setText(cliente.var_CELULAR);
@@ -433,8 +451,10 @@ bool Tfrm_CadCliente::textosAceitos()
         QLineEdit* campo;
         int tamanho;
         const char* nome;
-    } campos[] = {{ui->edt_Nome, 80, "Nome"},        {ui->edt_Endereco, 80, "Endereço"},
-                  {ui->edt_NumeroEndereco, 10, "Número"}, {ui->edt_Bairro, 60, "Bairro"},
+    } campos[] = {{ui->edt_Nome, 80, "Nome"},
+                  {ui->edt_Endereco, 80, "Endereço"},
+                  {ui->edt_NumeroEndereco, 10, "Número"},
+                  {ui->edt_Bairro, 60, "Bairro"},
                   {ui->edt_OBS, 300, "Observações"}};
     for (const auto& c : campos) {
         const QString problema = ProblemaNoTexto(c.campo->text(), c.tamanho, QString::fromUtf8(c.nome));

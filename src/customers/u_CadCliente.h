@@ -58,6 +58,7 @@ private:
     void mostrarBotoes(bool novo, bool salvar, bool excluir, bool buscar, bool cancelar);
     void ajustarColunas();
     void mostrarUF();
+    void mostrarCidade(int codigo);
     int cidadeEscolhida() const;
 
     std::unique_ptr<Ui::Tfrm_CadCliente> ui;

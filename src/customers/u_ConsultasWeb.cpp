@@ -152,9 +152,9 @@ TRespostaConsulta consultar(const QString& servico, const QString& endereco)
     const QJsonValue membroErro = objeto.value(QStringLiteral("erro"));
     const bool temErro = !membroErro.isUndefined() && membroErro != QJsonValue(false) &&
                          membroErro != QJsonValue(QStringLiteral("false"));
-    const bool statusErro = servico == QLatin1String("CNPJ") &&
-                            objeto.value(QStringLiteral("status")).toString().compare(QLatin1String("ERROR"),
-                                                                                        Qt::CaseInsensitive) == 0;
+    const bool statusErro =
+        servico == QLatin1String("CNPJ") &&
+        objeto.value(QStringLiteral("status")).toString().compare(QLatin1String("ERROR"), Qt::CaseInsensitive) == 0;
     resposta.situacao = temErro || statusErro ? TSituacaoConsulta::NaoEncontrado : TSituacaoConsulta::Encontrado;
     return resposta;
 }
@@ -178,8 +178,9 @@ QString LimparCNPJ(const QString& cnpj)
 
 TRespostaConsulta ConsultarCEP(const QString& cep)
 {
-    return consultar(QStringLiteral("CEP"), enderecoBase(QStringLiteral("CEP"), QStringLiteral("https://viacep.com.br/ws/")) +
-                                                codificar(cep) + QStringLiteral("/json"));
+    return consultar(QStringLiteral("CEP"),
+                     enderecoBase(QStringLiteral("CEP"), QStringLiteral("https://viacep.com.br/ws/")) + codificar(cep) +
+                         QStringLiteral("/json"));
 }
 
 TRespostaConsulta ConsultarCNPJ(const QString& cnpj)

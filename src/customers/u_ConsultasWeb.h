@@ -17,8 +17,8 @@ struct TRespostaConsulta
 {
     QString servico; // "CEP" ou "CNPJ"
     TSituacaoConsulta situacao = TSituacaoConsulta::Falhou;
-    int status = 0;  // status HTTP (0 quando não houve resposta)
-    QString falha;   // motivo em português, quando Falhou
+    int status = 0;                  // status HTTP (0 quando não houve resposta)
+    QString falha;                   // motivo em português, quando Falhou
     QHash<QString, QString> membros; // membros do objeto JSON, com o nome em maiúsculas
 
     bool encontrado() const { return situacao == TSituacaoConsulta::Encontrado; }

@@ -42,7 +42,10 @@ struct Janela
 // Conta os pedidos de fim do programa no lugar de terminar o processo de teste.
 struct Encerramentos
 {
-    Encerramentos() { DefinirEncerramentoDoPrograma([this] { ++vezes; }); }
+    Encerramentos()
+    {
+        DefinirEncerramentoDoPrograma([this] { ++vezes; });
+    }
     ~Encerramentos() { DefinirEncerramentoDoPrograma(nullptr); }
     int vezes = 0;
 };
@@ -171,9 +174,15 @@ private slots:
         QTest::addColumn<QString>("cnpj");
         QTest::addColumn<QString>("nome");
         QTest::addColumn<QString>("endereco");
-        QTest::newRow("sem endereço") << "12345678000190" << "LOJA" << "";
-        QTest::newRow("sem nome") << "12345678000190" << "" << "RUA";
-        QTest::newRow("sem CNPJ") << "" << "LOJA" << "RUA";
+        QTest::newRow("sem endereço") << "12345678000190"
+                                      << "LOJA"
+                                      << "";
+        QTest::newRow("sem nome") << "12345678000190"
+                                  << ""
+                                  << "RUA";
+        QTest::newRow("sem CNPJ") << ""
+                                  << "LOJA"
+                                  << "RUA";
     }
     void verificacoes()
     {
@@ -208,9 +217,8 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
             caminho << QApplication::focusWidget()->objectName();
         }
-        QCOMPARE(caminho, (QStringList{"edt_Nome", "edt_Endereco", "edt_Bairro", "edt_Cidade", "edt_UF",
-                                       "edt_Telefone", "edt_Email", "edt_Site", "edt_Subtitulo", "edt_Frase",
-                                       "edt_IE", "edt_CEP"}));
+        QCOMPARE(caminho, (QStringList{"edt_Nome", "edt_Endereco", "edt_Bairro", "edt_Cidade", "edt_UF", "edt_Telefone",
+                                       "edt_Email", "edt_Site", "edt_Subtitulo", "edt_Frase", "edt_IE", "edt_CEP"}));
         j.edt("edt_CNPJ")->setText("11.222.333/0001-81");
         j.edt("edt_Frase")->setText("NOVA FRASE");
         QTest::keyClick(j.edt("edt_CEP"), Qt::Key_Return); // Enter no CEP salva
@@ -225,13 +233,12 @@ private slots:
         QTest::addColumn<QByteArray>("corpo");
         QTest::addColumn<bool>("preenche");
         QTest::addColumn<QStringList>("mensagens");
-        QTest::newRow("achou") << 200
-                               << QByteArray(R"({"nome": "ACME PECAS LTDA", "logradouro": "AV BRASIL",
+        QTest::newRow("achou") << 200 << QByteArray(R"({"nome": "ACME PECAS LTDA", "logradouro": "AV BRASIL",
                                    "numero": "1500", "uf": "SP", "cep": "13.045-610", "municipio": "CAMPINAS",
                                    "telefone": "(19) 99876-5432"})")
                                << true << QStringList();
-        QTest::newRow("não achou") << 200 << QByteArray(R"({"status": "ERROR", "message": "CNPJ inválido"})")
-                                   << false << QStringList{"CNPJ não encontrado"};
+        QTest::newRow("não achou") << 200 << QByteArray(R"({"status": "ERROR", "message": "CNPJ inválido"})") << false
+                                   << QStringList{"CNPJ não encontrado"};
         QTest::newRow("429") << 429 << QByteArray("muitas consultas") << false << QStringList();
     }
     void consultaDoCnpj()

@@ -115,8 +115,10 @@ private slots:
         QVERIFY(!ModuloDados->Qry_Clientes->ativo());
         QCOMPARE(t.grade()->model()->rowCount(), 0);
         QCOMPARE(t.botoesVisiveis(), QStringLiteral("Novo,Buscar"));
+        QCOMPARE(t.edt("edt_UF")->text(), QString()); // nenhuma cidade na caixa, nenhuma UF
         QVERIFY(t.edt("edt_Codigo")->parentWidget()->isHidden());
-        QCOMPARE(t.frm->windowTitle(), QStringLiteral("Cadastro do Cliente - [Pressione a tecla ESC para sair desta tela]"));
+        QCOMPARE(t.frm->windowTitle(),
+                 QStringLiteral("Cadastro do Cliente - [Pressione a tecla ESC para sair desta tela]"));
 
         // digitar no nome com o Salvar escondido procura os nomes que contêm o texto
         t.digitar("edt_Nome", "sil");
@@ -235,9 +237,8 @@ private slots:
         }
         amb.dialogos().responder(aceita);
         t.sair("edt_Nome");
-        QCOMPARE(amb.dialogos().textos(),
-                 (QStringList{"Já existe um cliente com o nome JOÃO DA SILVA em seu cadastro",
-                              "Deseja que o sistema retorne os dados encontrados ?"}));
+        QCOMPARE(amb.dialogos().textos(), (QStringList{"Já existe um cliente com o nome JOÃO DA SILVA em seu cadastro",
+                                                       "Deseja que o sistema retorne os dados encontrados ?"}));
         QCOMPARE(amb.dialogos().mostrados().last().titulo, QStringLiteral("Atenção"));
         QCOMPARE(ModuloDados->vCDCONTROLE_CLIENTE, joao);
         if (aceita) {
@@ -248,6 +249,7 @@ private slots:
             QCOMPARE(t.edt("edt_CEP")->displayText(), QStringLiteral("01001-000"));
             QCOMPARE(t.edt("edt_CPF")->displayText(), QStringLiteral("123.456.789-09"));
             QCOMPARE(t.cidade()->texto(), QStringLiteral("SÃO PAULO"));
+            QCOMPARE(t.edt("edt_UF")->text(), QStringLiteral("SP"));
             QCOMPARE(ModuloDados->vp_cdcidade, kSaoPaulo);
             QCOMPARE(t.botoesVisiveis(), QStringLiteral("Salvar,Cancelar"));
         } else {
@@ -297,9 +299,8 @@ private slots:
         t.digitar("edt_CPF", "12345678900");
         amb.dialogos().responder(true);
         t.sair("edt_CPF");
-        QCOMPARE(amb.dialogos().textos(),
-                 (QStringList{"C.P.F Inválido !!", "esse CPF já existe em seu cadastro",
-                              "Deseja que o sistema retorne os dados encontrados ?"}));
+        QCOMPARE(amb.dialogos().textos(), (QStringList{"C.P.F Inválido !!", "esse CPF já existe em seu cadastro",
+                                                       "Deseja que o sistema retorne os dados encontrados ?"}));
         QCOMPARE(t.edt("edt_Nome")->text(), QStringLiteral("PEDRO"));
         QCOMPARE(t.frm->tag(), 2);
     }
@@ -358,9 +359,12 @@ private slots:
         QTest::addColumn<QString>("nome");
         QTest::addColumn<QString>("mensagem");
         QTest::addColumn<int>("listados");
-        QTest::newRow("nome vazio") << "" << "Campo nome deve ser informado!" << 0;
-        QTest::newRow("nome só com brancos") << "   " << "Campo nome deve ser informado!" << 0;
-        QTest::newRow("nome que já existe") << "JOÃO DA SILVA" << "Já existe um cliente com o mesmo nome cadastrado" << 1;
+        QTest::newRow("nome vazio") << ""
+                                    << "Campo nome deve ser informado!" << 0;
+        QTest::newRow("nome só com brancos") << "   "
+                                             << "Campo nome deve ser informado!" << 0;
+        QTest::newRow("nome que já existe") << "JOÃO DA SILVA"
+                                            << "Já existe um cliente com o mesmo nome cadastrado" << 1;
         QTest::newRow("fora do WIN1252") << QString::fromUtf8("JOÃO \xE2\x9C\x94") << "" << 0;
     }
     void verificacaoQueFalhaDeixaSalvar()
@@ -485,16 +489,21 @@ private slots:
         QTest::newRow("endereço e cidade pelo IBGE")
             << 200
             << QByteArray(R"({"logradouro": "Praça da Sé", "complemento": "", "bairro": "Sé", "ibge": "3550308"})")
-            << false << "PRAÇA DA SÉ - " << "SÃO PAULO" << QStringList();
+            << false << "PRAÇA DA SÉ - "
+            << "SÃO PAULO" << QStringList();
         QTest::newRow("tabela de cidades vence o IBGE")
             << 200 << QByteArray(R"({"logradouro": "Rua A", "complemento": "lado par", "ibge": "3550308"})") << true
-            << "RUA A - LADO PAR" << "CAMPINAS" << QStringList();
-        QTest::newRow("não encontrado, cidade pela tabela")
-            << 200 << QByteArray(R"({"erro": true})") << true << "" << "CAMPINAS" << QStringList{"CEP não encontrado"};
-        QTest::newRow("404, cidade pela tabela") << 404 << QByteArray() << true << "" << "CAMPINAS" << QStringList();
-        QTest::newRow("500 e nenhuma cidade") << 500 << QByteArray() << false << "" << "" << QStringList();
+            << "RUA A - LADO PAR"
+            << "CAMPINAS" << QStringList();
+        QTest::newRow("não encontrado, cidade pela tabela") << 200 << QByteArray(R"({"erro": true})") << true << ""
+                                                            << "CAMPINAS" << QStringList{"CEP não encontrado"};
+        QTest::newRow("404, cidade pela tabela") << 404 << QByteArray() << true << ""
+                                                 << "CAMPINAS" << QStringList();
+        QTest::newRow("500 e nenhuma cidade") << 500 << QByteArray() << false << ""
+                                              << "" << QStringList();
         QTest::newRow("falha não muda nada")
-            << -1 << QByteArray() << true << "" << ""
+            << -1 << QByteArray() << true << ""
+            << ""
             << QStringList{"Atenção\nNão foi possível consultar o CEP: o servidor fechou a conexão sem responder."};
     }
     void cepAoSair()
@@ -534,6 +543,53 @@ private slots:
         QCOMPARE(r.value("CDCIDADE").toInt(), esperado);
         if (status == 200 && endereco == "PRAÇA DA SÉ - ")
             QCOMPARE(r.value("BAIRRO").toString(), QStringLiteral("SÉ"));
+    }
+
+    // Cadastrar pelo CEP, achar pelo nome, alterar e excluir, como no balcão.
+    void cicloCompletoDeUmCliente()
+    {
+        AmbienteTeste amb;
+        TServidorHttpTeste servidor;
+        apontarServicos(amb, servidor);
+        servidor.responder("/ws/01310-200/json", 200,
+                           R"({"cep": "01310-200", "logradouro": "Avenida Paulista", "complemento": "de 1512 a 2132",
+                               "bairro": "Bela Vista", "localidade": "São Paulo", "uf": "SP", "ibge": "3550308"})");
+        Tela t;
+        t.clicar("IMG_Novo");
+        t.digitar("edt_Nome", "gabriela nunes");
+        QTest::keyClick(t.edt("edt_Nome"), Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), t.edt("edt_CEP"));
+        QTest::keyClicks(t.edt("edt_CEP"), "01310200");
+        QTest::keyClick(t.edt("edt_CEP"), Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), t.edt("edt_Endereco"));
+        QCOMPARE(t.edt("edt_Endereco")->text(), QStringLiteral("AVENIDA PAULISTA - DE 1512 A 2132"));
+        QCOMPARE(t.edt("edt_Bairro")->text(), QStringLiteral("BELA VISTA"));
+        QCOMPARE(t.cidade()->texto(), QStringLiteral("SÃO PAULO"));
+        t.digitar("edt_NumeroEndereco", "1600");
+        t.digitar("edt_Celular", "11988887777");
+        t.clicar("IMG_Salvar");
+        QCOMPARE(amb.dialogos().mensagens(), QStringList{"Cliente cadastrado com sucesso"});
+
+        t.digitar("edt_Nome", "GABRIELA");
+        QCOMPARE(t.grade()->model()->rowCount(), 1);
+        t.duploClique("GABRIELA NUNES");
+        const int codigo = t.frm->clienteCarregado();
+        QCOMPARE(t.edt("edt_CEP")->displayText(), QStringLiteral("01310-200"));
+        QCOMPARE(t.edt("edt_UF")->text(), QStringLiteral("SP"));
+        t.edt("edt_NumeroEndereco")->setText("1700");
+        t.clicar("IMG_Salvar");
+        const TCliente c = ModuloDados->FCliente(codigo);
+        QCOMPARE(c.var_NUMERO, QStringLiteral("1700"));
+        QCOMPARE(c.var_CDCIDADE, kSaoPaulo);
+        QCOMPARE(c.var_ENDERECO, QStringLiteral("AVENIDA PAULISTA - DE 1512 A 2132"));
+
+        ModuloDados->AbreClientes();
+        t.duploClique("GABRIELA NUNES");
+        amb.dialogos().responder(true);
+        t.clicar("IMG_Excluir");
+        QCOMPARE(amb.valor("SELECT COUNT(*) FROM CLIENTES").toInt(), 0);
+        QCOMPARE(servidor.pedidos().size(), 1);
+        QVERIFY(amb.dialogos().pendencias().isEmpty());
     }
 
     void cepSemDigitosNaoConsulta()

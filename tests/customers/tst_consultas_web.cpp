@@ -44,14 +44,13 @@ private slots:
         QTest::newRow("200 com endereço") << r(200, kCepSe) << TSituacaoConsulta::Encontrado << QString();
         QTest::newRow("200 com erro") << r(200, R"({"erro": true})") << TSituacaoConsulta::NaoEncontrado
                                       << "CEP não encontrado";
-        QTest::newRow("200 com erro em texto") << r(200, R"({"erro": "true"})") << TSituacaoConsulta::NaoEncontrado
-                                               << "CEP não encontrado";
+        QTest::newRow("200 com erro em texto")
+            << r(200, R"({"erro": "true"})") << TSituacaoConsulta::NaoEncontrado << "CEP não encontrado";
         QTest::newRow("ERRO maiúsculo não conta")
             << r(200, R"({"ERRO": true, "logradouro": "Rua X"})") << TSituacaoConsulta::Encontrado << QString();
         // "Serro" e "Ferro" contêm "erro": são endereços, não a falta deles
-        QTest::newRow("cidade Serro")
-            << r(200, R"({"logradouro": "Rua do Ferro", "localidade": "Serro", "uf": "MG"})")
-            << TSituacaoConsulta::Encontrado << QString();
+        QTest::newRow("cidade Serro") << r(200, R"({"logradouro": "Rua do Ferro", "localidade": "Serro", "uf": "MG"})")
+                                      << TSituacaoConsulta::Encontrado << QString();
         QTest::newRow("400") << r(400, R"({"erro": true})") << TSituacaoConsulta::SemResposta << QString();
         QTest::newRow("404") << r(404, "Not Found") << TSituacaoConsulta::SemResposta << QString();
         QTest::newRow("500") << r(500, "falhou") << TSituacaoConsulta::SemResposta << QString();
@@ -61,8 +60,9 @@ private slots:
         QTest::newRow("fecha sem responder")
             << r(200, "", 0, true) << TSituacaoConsulta::Falhou
             << "Atenção\nNão foi possível consultar o CEP: o servidor fechou a conexão sem responder.";
-        QTest::newRow("tempo esgotado") << r(200, kCepSe, 1500) << TSituacaoConsulta::Falhou
-                                        << "Atenção\nNão foi possível consultar o CEP: o serviço não respondeu em 300 ms.";
+        QTest::newRow("tempo esgotado")
+            << r(200, kCepSe, 1500) << TSituacaoConsulta::Falhou
+            << "Atenção\nNão foi possível consultar o CEP: o serviço não respondeu em 300 ms.";
     }
     void julgamentoDaResposta()
     {
@@ -107,7 +107,8 @@ private slots:
         const auto& pedido = servidor.pedidos().first();
         QCOMPARE(pedido.metodo, QByteArray("GET"));
         QCOMPARE(pedido.caminho, QStringLiteral("/ws/01001-000/json"));
-        QCOMPARE(pedido.cabecalhos.value("accept"), QByteArray("application/json, text/plain; q=0.9, text/html;q=0.8,"));
+        QCOMPARE(pedido.cabecalhos.value("accept"),
+                 QByteArray("application/json, text/plain; q=0.9, text/html;q=0.8,"));
         QCOMPARE(pedido.cabecalhos.value("accept-charset"), QByteArray("utf-8, *;q=0.8"));
 
         // membros sem diferenciar a caixa; o que falta vem vazio
@@ -139,9 +140,12 @@ private slots:
     {
         QTest::addColumn<QString>("digitado");
         QTest::addColumn<QString>("caminho");
-        QTest::newRow("com pontuação") << "12.345.678/0001-90" << "/v1/cnpj/12345678000190";
-        QTest::newRow("só dígitos") << "12345678000190" << "/v1/cnpj/12345678000190";
-        QTest::newRow("brancos vão como estão") << "12 345 678/0001-90" << "/v1/cnpj/12%20345%20678000190";
+        QTest::newRow("com pontuação") << "12.345.678/0001-90"
+                                       << "/v1/cnpj/12345678000190";
+        QTest::newRow("só dígitos") << "12345678000190"
+                                    << "/v1/cnpj/12345678000190";
+        QTest::newRow("brancos vão como estão") << "12 345 678/0001-90"
+                                                << "/v1/cnpj/12%20345%20678000190";
     }
     void numeroDoCnpj()
     {

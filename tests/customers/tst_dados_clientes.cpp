@@ -22,7 +22,8 @@ private slots:
     {
         AmbienteTeste amb;
         auto* dm = amb.modulo();
-        dm->GravarCliente("ANA", "RUA A", "12B", "CENTRO", kSaoPaulo, kCelularVazio, kCpfVazio, kRgVazio, "", kCepVazio);
+        dm->GravarCliente("ANA", "RUA A", "12B", "CENTRO", kSaoPaulo, kCelularVazio, kCpfVazio, kRgVazio, "",
+                          kCepVazio);
         const int ana = codigoDe(amb, "ANA");
         QVERIFY(ana > 0);
 

@@ -26,7 +26,7 @@ public:
     struct Pedido
     {
         QByteArray metodo;
-        QString caminho; // como veio na linha do pedido (com %xx)
+        QString caminho;                          // como veio na linha do pedido (com %xx)
         QHash<QByteArray, QByteArray> cabecalhos; // nomes em minúsculas
     };
 
