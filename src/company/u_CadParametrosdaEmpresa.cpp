@@ -171,36 +171,19 @@ bool Tfrm_CadParametrosdaEmpresa::Validacoes()
         ui->edt_CNPJ->setFocus();
         return false;
     }
-    const struct
-    {
-        QLineEdit* campo;
-        int tamanho;
-        const char* nome;
-    } campos[] = {{ui->edt_Nome, 60, "Nome da Empresa"},
-                  {ui->edt_Endereco, 80, "Endereço da Empresa"},
-                  {ui->edt_Bairro, 50, "Bairro"},
-                  {ui->edt_Cidade, 80, "Cidade"},
-                  {ui->edt_Email, 100, "e-mail"},
-                  {ui->edt_Site, 100, "site (www)"},
-                  {ui->edt_Subtitulo, 30, "Sub título"},
-                  {ui->edt_Frase, 30, "Frase para OS"},
-                  {ui->edt_CNPJ, 18, "CNPJ"},
-                  {ui->edt_IE, 20, "IE"},
-                  {ui->edt_UF, 2, "UF"},
-                  {ui->edt_CEP, 9, "CEP"}};
-    for (const auto& c : campos) {
-        const QString problema = ProblemaNoTexto(c.campo->text(), c.tamanho, QString::fromUtf8(c.nome));
-        if (!problema.isEmpty()) {
-            Dialogos().mensagem(problema);
-            c.campo->setFocus();
-            return false;
-        }
-    }
-    if (!ProblemaNoTexto(v_Caminho_e_nome_da_imagem_do_logo, 260, QStringLiteral("Logo")).isEmpty()) {
-        Dialogos().mensagem(ProblemaNoTexto(v_Caminho_e_nome_da_imagem_do_logo, 260, QStringLiteral("Logo")));
-        return false;
-    }
-    return true;
+    return TextosAceitos({{ui->edt_Nome->text(), 60, QStringLiteral("Nome da Empresa"), ui->edt_Nome},
+                          {ui->edt_Endereco->text(), 80, QStringLiteral("Endereço da Empresa"), ui->edt_Endereco},
+                          {ui->edt_Bairro->text(), 50, QStringLiteral("Bairro"), ui->edt_Bairro},
+                          {ui->edt_Cidade->text(), 80, QStringLiteral("Cidade"), ui->edt_Cidade},
+                          {ui->edt_Email->text(), 100, QStringLiteral("e-mail"), ui->edt_Email},
+                          {ui->edt_Site->text(), 100, QStringLiteral("site (www)"), ui->edt_Site},
+                          {ui->edt_Subtitulo->text(), 30, QStringLiteral("Sub título"), ui->edt_Subtitulo},
+                          {ui->edt_Frase->text(), 30, QStringLiteral("Frase para OS"), ui->edt_Frase},
+                          {ui->edt_CNPJ->text(), 18, QStringLiteral("CNPJ"), ui->edt_CNPJ},
+                          {ui->edt_IE->text(), 20, QStringLiteral("IE"), ui->edt_IE},
+                          {ui->edt_UF->text(), 2, QStringLiteral("UF"), ui->edt_UF},
+                          {ui->edt_CEP->text(), 9, QStringLiteral("CEP"), ui->edt_CEP},
+                          {v_Caminho_e_nome_da_imagem_do_logo, 260, QStringLiteral("Logo")}});
 }
 
 void Tfrm_CadParametrosdaEmpresa::btn_SalvarClick()

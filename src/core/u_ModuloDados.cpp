@@ -64,14 +64,8 @@ TModuloDados::TModuloDados(QObject* parent) : QObject(parent)
     Qry_fornecedores = novoDataset(QStringLiteral("Qry_fornecedores"), {QStringLiteral("SELECT * FROM FORNECEDOR")});
 
     // mudar a linha atual das listas de clientes e cidades escolhe o cliente / a cidade
-    connect(Qry_Clientes, &TDataset::linhaAtualMudou, this, [this](int linha) {
-        if (linha >= 0)
-            vCDCONTROLE_CLIENTE = Qry_Clientes->campo(QStringLiteral("CDCONTROLE")).toInt();
-    });
-    connect(Qry_Cidades, &TDataset::linhaAtualMudou, this, [this](int linha) {
-        if (linha >= 0)
-            vp_cdcidade = Qry_Cidades->campo(QStringLiteral("CONTROLE")).toInt();
-    });
+    connect(Qry_Clientes, &TDataset::linhaAtualMudou, this, &TModuloDados::Ds_ClientesDataChange);
+    connect(Qry_Cidades, &TDataset::linhaAtualMudou, this, &TModuloDados::Ds_CidadesDataChange);
 
     m_ok = DataModuleCreate();
 }

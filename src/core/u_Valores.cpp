@@ -1,5 +1,9 @@
 #include "core/u_Valores.h"
 
+#include <QWidget>
+
+#include "core/u_Dialogos.h"
+
 #include <QLocale>
 #include <QRegularExpression>
 #include <cmath>
@@ -204,4 +208,18 @@ QString ProblemaNoTexto(const QString& texto, int tamanhoMaximo, const QString& 
     if (tamanhoMaximo > 0 && texto.size() > tamanhoMaximo)
         return QStringLiteral("O campo %1 aceita no máximo %2 caracteres").arg(campo).arg(tamanhoMaximo);
     return QString();
+}
+
+bool TextosAceitos(const QVector<TTextoConferido>& textos, const QString& prefixo)
+{
+    for (const TTextoConferido& t : textos) {
+        const QString problema = ProblemaNoTexto(t.texto, t.tamanhoMaximo, t.campo);
+        if (!problema.isEmpty()) {
+            Dialogos().mensagem(prefixo + problema);
+            if (t.foco)
+                t.foco->setFocus();
+            return false;
+        }
+    }
+    return true;
 }

@@ -2,6 +2,7 @@
 // Um só jeito de mostrar e de ler dinheiro, quantidades e datas em todo o programa.
 #include <QDate>
 #include <QString>
+#include <QVector>
 #include <stdexcept>
 
 // Erro de conversão de um texto digitado (valor, data); a mensagem já está em português.
@@ -30,3 +31,16 @@ QString TextoDeData(const QDate& data); // data nula: texto vazio
 // usuário, ou texto vazio quando está tudo certo. 'campo' é o nome mostrado na mensagem.
 QString ProblemaNoTexto(const QString& texto, int tamanhoMaximo, const QString& campo);
 bool CabeEmWin1252(const QString& texto);
+
+class QWidget;
+// Um texto de tela a conferir com ProblemaNoTexto; 'foco' recebe o foco quando ele é recusado.
+struct TTextoConferido
+{
+    QString texto;
+    int tamanhoMaximo;
+    QString campo;
+    QWidget* foco = nullptr;
+};
+// Confere os textos na ordem. No primeiro problema mostra a mensagem (com 'prefixo' antes),
+// põe o foco no campo dele e devolve false.
+bool TextosAceitos(const QVector<TTextoConferido>& textos, const QString& prefixo = QString());

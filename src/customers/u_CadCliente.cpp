@@ -446,25 +446,11 @@ void Tfrm_CadCliente::CarregarClienteOferecido()
 
 bool Tfrm_CadCliente::textosAceitos()
 {
-    const struct
-    {
-        QLineEdit* campo;
-        int tamanho;
-        const char* nome;
-    } campos[] = {{ui->edt_Nome, 80, "Nome"},
-                  {ui->edt_Endereco, 80, "Endereço"},
-                  {ui->edt_NumeroEndereco, 10, "Número"},
-                  {ui->edt_Bairro, 60, "Bairro"},
-                  {ui->edt_OBS, 300, "Observações"}};
-    for (const auto& c : campos) {
-        const QString problema = ProblemaNoTexto(c.campo->text(), c.tamanho, QString::fromUtf8(c.nome));
-        if (!problema.isEmpty()) {
-            Dialogos().mensagem(problema);
-            c.campo->setFocus();
-            return false;
-        }
-    }
-    return true;
+    return TextosAceitos({{ui->edt_Nome->text(), 80, QStringLiteral("Nome"), ui->edt_Nome},
+                          {ui->edt_Endereco->text(), 80, QStringLiteral("Endereço"), ui->edt_Endereco},
+                          {ui->edt_NumeroEndereco->text(), 10, QStringLiteral("Número"), ui->edt_NumeroEndereco},
+                          {ui->edt_Bairro->text(), 60, QStringLiteral("Bairro"), ui->edt_Bairro},
+                          {ui->edt_OBS->text(), 300, QStringLiteral("Observações"), ui->edt_OBS}});
 }
 
 bool Tfrm_CadCliente::Consistencia()

@@ -159,20 +159,11 @@ void Tfrm_CadPedidodeCompra::edt_MaterialEnter()
 bool Tfrm_CadPedidodeCompra::textosAceitos(const QString& material)
 {
     // texto que a base recusaria (tamanho da coluna, caracteres fora do WIN1252): avisa antes
-    const QVector<std::tuple<QString, int, QString, QWidget*>> campos{
-        {ui->CB_Marcas->currentText(), 30, QStringLiteral("Marca"), ui->CB_Marcas},
-        {ui->edt_Modelo->text(), 30, QStringLiteral("Modelo"), ui->edt_Modelo},
-        {ui->CB_Status->currentText(), 20, QStringLiteral("STATUS do Pedido"), ui->CB_Status},
-        {material, 300, QStringLiteral("Material solicitado"), ui->edt_Material}};
-    for (const auto& [texto, tamanho, nome, campo] : campos) {
-        const QString problema = ProblemaNoTexto(texto, tamanho, nome);
-        if (!problema.isEmpty()) {
-            Dialogos().mensagem(QStringLiteral("Atenção\n") + problema);
-            campo->setFocus();
-            return false;
-        }
-    }
-    return true;
+    return TextosAceitos({{ui->CB_Marcas->currentText(), 30, QStringLiteral("Marca"), ui->CB_Marcas},
+                          {ui->edt_Modelo->text(), 30, QStringLiteral("Modelo"), ui->edt_Modelo},
+                          {ui->CB_Status->currentText(), 20, QStringLiteral("STATUS do Pedido"), ui->CB_Status},
+                          {material, 300, QStringLiteral("Material solicitado"), ui->edt_Material}},
+                         QStringLiteral("Atenção\n"));
 }
 
 void Tfrm_CadPedidodeCompra::btn_SalvarClick()

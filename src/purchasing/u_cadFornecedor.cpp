@@ -180,15 +180,10 @@ bool Tfrm_CadFornecedor::conferirCampos()
                                                          {ui->edt_Email, "e-mail"},
                                                          {ui->edt_Cidade, "Cidade"},
                                                          {ui->edt_UF, "UF"}};
-    for (const auto& [campo, nome] : campos) {
-        const QString problema = ProblemaNoTexto(campo->text(), campo->maxLength(), QString::fromUtf8(nome));
-        if (!problema.isEmpty()) {
-            Dialogos().mensagem(problema);
-            campo->setFocus();
-            return false;
-        }
-    }
-    return true;
+    QVector<TTextoConferido> textos;
+    for (const auto& [campo, nome] : campos)
+        textos.append({campo->text(), campo->maxLength(), QString::fromUtf8(nome), campo});
+    return TextosAceitos(textos);
 }
 
 void Tfrm_CadFornecedor::btn_SalvarClick()

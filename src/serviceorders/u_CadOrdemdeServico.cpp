@@ -715,7 +715,7 @@ QStringList Tfrm_CadOrdemdeServico::flagsDoEstado() const
 // Texto que a base não guardaria (fora do WIN1252, maior que a coluna): avisa e não grava.
 bool Tfrm_CadOrdemdeServico::conferirTextos()
 {
-    const QVector<std::tuple<QString, int, QString>> textos{
+    return TextosAceitos({
         {ui->cb_Status->currentText(), 20, QStringLiteral("STATUS da OS")},
         {ui->cb_Marca->currentText(), 30, QStringLiteral("Marca")},
         {ui->cb_Modelo->currentText(), 30, QStringLiteral("Modelo")},
@@ -724,15 +724,7 @@ bool Tfrm_CadOrdemdeServico::conferirTextos()
         {ui->edt_Observacao->text(), 100, QStringLiteral("Observações da OS")},
         {ui->edt_MotivoRetorno->text(), 50, QStringLiteral("Motivo do retorno")},
         {ui->cb_FormaPagamento->currentText(), 30, QStringLiteral("Forma de Pagamento")},
-        {ui->lbl_Funcionario->text(), 30, QStringLiteral("Funcionário")}};
-    for (const auto& [texto, tamanho, campo] : textos) {
-        const QString problema = ProblemaNoTexto(texto, tamanho, campo);
-        if (!problema.isEmpty()) {
-            Dialogos().mensagem(problema);
-            return false;
-        }
-    }
-    return true;
+        {ui->lbl_Funcionario->text(), 30, QStringLiteral("Funcionário")}});
 }
 
 void Tfrm_CadOrdemdeServico::btn_SalvarOSClick()
@@ -1038,14 +1030,9 @@ void Tfrm_CadOrdemdeServico::btn_OkClick()
         }
         if (!lerValor())
             return;
-        for (const auto& [texto, campo] : {std::pair{ui->edt_Problema->text(), QStringLiteral("Problema encontrado")},
-                                           std::pair{ui->edt_Servico->text(), QStringLiteral("Serviço realizado")}}) {
-            const QString problema = ProblemaNoTexto(texto, 80, campo);
-            if (!problema.isEmpty()) {
-                Dialogos().mensagem(problema);
-                return;
-            }
-        }
+        if (!TextosAceitos({{ui->edt_Problema->text(), 80, QStringLiteral("Problema encontrado")},
+                            {ui->edt_Servico->text(), 80, QStringLiteral("Serviço realizado")}}))
+            return;
         ModuloDados->GravarServicodaOS(ui->edt_Problema->text(), ui->edt_Servico->text(), valor,
                                        ModuloDados->vp_usuario_conectado, nros);
         ModuloDados->AbreServicosOS(nros);

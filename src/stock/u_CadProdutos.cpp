@@ -248,17 +248,9 @@ bool Tfrm_CadProdutos::validar(double& valor, double& qtde)
         Dialogos().mensagem(QStringLiteral("Campo Qtde ou o Valor está informado errado"));
         return false;
     }
-    for (const auto& [texto, tamanho, campo] :
-         {std::tuple<QString, int, QString>{ui->edt_Produto->text(), 50, QStringLiteral("Produto")},
-          {ui->edt_codBarras->text(), 14, QStringLiteral("Código de Barra")},
-          {ui->cb_UN->currentText(), 2, QStringLiteral("UN")}}) {
-        const QString problema = ProblemaNoTexto(texto, tamanho, campo);
-        if (!problema.isEmpty()) {
-            Dialogos().mensagem(problema);
-            return false;
-        }
-    }
-    return true;
+    return TextosAceitos({{ui->edt_Produto->text(), 50, QStringLiteral("Produto")},
+                          {ui->edt_codBarras->text(), 14, QStringLiteral("Código de Barra")},
+                          {ui->cb_UN->currentText(), 2, QStringLiteral("UN")}});
 }
 
 void Tfrm_CadProdutos::btn_GravarClick()
